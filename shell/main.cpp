@@ -1,0 +1,65 @@
+// main.cpp: the entry point: command line, library start-up and the frame loop.
+#include <SDL/SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "shell/game.h"
+
+int main(int argc, char* argv[]) {
+  // Only the first argument counts: "-window", or the path of a level file.
+  bool fullscreen = true;
+  const char* levelPath = nullptr;
+  if (argc > 1) {
+    if (strcmp(argv[1], "-window") == 0) {
+      fullscreen = false;
+    } else {
+      levelPath = argv[1];
+    }
+  }
+
+  if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+    printf("ERROR init SDL: %s\n", SDL_GetError());
+    return -1;
+  }
+  printf("Init SDL video... OK\n");
+  atexit(SDL_Quit);
+
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    printf("ERROR init audio subsysytem. %s\n", SDL_GetError());
+  } else {
+    printf("Init SDL audio... OK\n");
+  }
+
+  SDL_WM_SetCaption("Velm 2", "");
+
+  theGame = new CGame;
+  theGame->fullscreen = fullscreen ? 1 : 0;
+  theGame->Init();
+  if (levelPath) {
+    theGame->LoadLevelFile(levelPath);
+  } else {
+    theGame->LoadLevel(theGame->levelNumber);
+  }
+  theGame->screenState = GAME_PLAY;
+
+  float previousSeconds = 0.0f;
+  while (theGame->screenState != GAME_QUIT) {
+    SDLMod modifiers = SDL_GetModState();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+      theGame->HandleEvent(&event, modifiers);
+    }
+    SDL_Delay(1);
+    // Seconds as a float, like the frame time, so both lose precision alike.
+    float seconds = static_cast<float>(SDL_GetTicks() * 0.001);
+    float frameTime = seconds - previousSeconds;
+    previousSeconds = seconds;
+    theGame->RunFrame(frameTime);
+    theGame->Present();
+  }
+
+  theGame->FreeImages();
+  return 0;
+}

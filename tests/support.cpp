@@ -1,0 +1,74 @@
+// support.cpp: shared helpers for the headless tests.
+#include "tests/support.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+SDL_Surface* DummyScreen() {
+  static SDL_Surface* screen = [] {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_Init(SDL_INIT_VIDEO);
+    return SDL_SetVideoMode(640, 480, 16, SDL_SWSURFACE);
+  }();
+  return screen;
+}
+
+SDL_Surface* SolidSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b) {
+  SDL_Surface* surface =
+      SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xff0000, 0xff00, 0xff, 0);
+  SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, r, g, b));
+  return surface;
+}
+
+Uint32 PixelAt(SDL_Surface* surface, int x, int y) {
+  SDL_LockSurface(surface);
+  const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
+                   x * surface->format->BytesPerPixel;
+  Uint32 value = 0;
+  switch (surface->format->BytesPerPixel) {
+    case 1:
+      value = *p;
+      break;
+    case 2:
+      value = *reinterpret_cast<const Uint16*>(p);
+      break;
+    case 3:
+      value = p[0] | p[1] << 8 | p[2] << 16;
+      break;
+    default:
+      value = *reinterpret_cast<const Uint32*>(p);
+      break;
+  }
+  SDL_UnlockSurface(surface);
+  Uint8 r, g, b;
+  SDL_GetRGB(value, surface->format, &r, &g, &b);
+  return r << 16 | g << 8 | b;
+}
+
+Uint32 ColourOn(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b) {
+  Uint8 r2, g2, b2;
+  SDL_GetRGB(SDL_MapRGB(surface->format, r, g, b), surface->format, &r2, &g2, &b2);
+  return r2 << 16 | g2 << 8 | b2;
+}
+
+std::string WriteTempFile(const std::string& name, const std::string& bytes) {
+  const char* base = getenv("TMPDIR");
+  std::string path = std::string(base ? base : "/tmp") + "/velm2-test-" +
+                     std::to_string(getpid()) + "-" + name;
+  FILE* file = fopen(path.c_str(), "wb");
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  fclose(file);
+  return path;
+}
+
+GameHarness::GameHarness() {
+  game.screen = DummyScreen();
+  game.level = &board;
+  game.keys = keys;
+  theGame = &game;
+}
+
+GameHarness::~GameHarness() { theGame = nullptr; }

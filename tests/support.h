@@ -1,0 +1,37 @@
+// support.h: shared helpers for the headless tests on SDL's dummy video driver.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include <string>
+
+#include "board/level.h"
+#include "shell/game.h"
+
+// Starts SDL video on the dummy driver once per test binary and sets a
+// 640 x 480 16-bit mode, so loaders can convert to the display format.
+SDL_Surface* DummyScreen();
+
+// A 32-bit RGB surface of the given size filled with one colour. The caller
+// frees it with SDL_FreeSurface.
+SDL_Surface* SolidSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b);
+
+// The colour of one pixel of any surface, as 0xRRGGBB (reduced to the
+// surface's precision: a 16-bit screen loses the low bits).
+Uint32 PixelAt(SDL_Surface* surface, int x, int y);
+// The colour that `r, g, b` becomes on `surface`, as 0xRRGGBB.
+Uint32 ColourOn(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b);
+
+// Writes `bytes` to a fresh file under the test's temporary directory and
+// returns its path.
+std::string WriteTempFile(const std::string& name, const std::string& bytes);
+
+// A CGame on the dummy display, with its own board and key array, installed
+// as `theGame` for the lifetime of the harness. Pictures are not loaded.
+struct GameHarness {
+  GameHarness();
+  ~GameHarness();
+  CGame game;
+  CLevel board;
+  Uint8 keys[SDLK_LAST] = {};
+};
