@@ -7,6 +7,3 @@ void CLevel::StepHero(int) {}
 void CLevel::PushBox(int, int, int) {}
 void CLevel::RecordStep(int, int, int) {}
 void CLevel::Undo() {}
-void CLevel::CheckComplete() {}
-void CLevel::AnimateTiles(float) {}
-void CLevel::DrawBoard(SDL_Surface*) {}
