@@ -54,6 +54,16 @@ Uint32 ColourOn(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b) {
   return r2 << 16 | g2 << 8 | b2;
 }
 
+bool ColourNear(Uint32 a, Uint32 b) {
+  for (int shift = 0; shift < 24; shift += 8) {
+    int difference = static_cast<int>(a >> shift & 0xff) - static_cast<int>(b >> shift & 0xff);
+    if (difference < -8 || difference > 8) {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::string WriteTempFile(const std::string& name, const std::string& bytes) {
   const char* base = getenv("TMPDIR");
   std::string path = std::string(base ? base : "/tmp") + "/velm2-test-" +

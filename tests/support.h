@@ -22,6 +22,10 @@ Uint32 PixelAt(SDL_Surface* surface, int x, int y);
 // The colour that `r, g, b` becomes on `surface`, as 0xRRGGBB.
 Uint32 ColourOn(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b);
 
+// Whether two 0xRRGGBB colours are the same within what 16 bits per pixel
+// keep (screens and converted pictures lose the low bits of each channel).
+bool ColourNear(Uint32 a, Uint32 b);
+
 // Writes `bytes` to a fresh file under the test's temporary directory and
 // returns its path.
 std::string WriteTempFile(const std::string& name, const std::string& bytes);
