@@ -8,12 +8,13 @@
 #include <cstdlib>
 
 SDL_Surface* DummyScreen() {
-  static SDL_Surface* screen = [] {
+  static bool started = [] {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     SDL_Init(SDL_INIT_VIDEO);
-    return SDL_SetVideoMode(640, 480, 16, SDL_SWSURFACE);
+    return SDL_SetVideoMode(640, 480, 16, SDL_SWSURFACE) != nullptr;
   }();
-  return screen;
+  // A test that switches the display mode gets the library a new screen.
+  return started ? SDL_GetVideoSurface() : nullptr;
 }
 
 SDL_Surface* SolidSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b) {
