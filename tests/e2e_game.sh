@@ -9,6 +9,7 @@ work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
 failures=0
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp:print_suppressions=0"
 
 cleanup() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
@@ -126,12 +127,8 @@ for point in "620 200" "630 300" "605 380"; do
   close_colour "$want" "$got" || fail "background at ($x, $y) is $got, expected $want"
 done
 
-# The pointer picture is drawn with its hot spot at (0, 0) until the mouse moves.
+# The pointer picture follows the mouse, its hot spot on the mouse position.
 want=$(pixel data/cursor.bmp 0 0)
-got=$(pixel "$work/start.png" 0 0)
-close_colour "$want" "$got" || fail "pointer at (0, 0) is $got, expected $want"
-
-# Moving the mouse moves the drawn pointer.
 xdotool mousemove --window "$window" 300 200
 sleep 0.4
 shoot "$work/mouse.png"
