@@ -102,6 +102,11 @@ board_difference() {
   compare -metric AE -crop 560x400+0+20 "$1" "$2" null: 2>&1 | sed 's/ .*//' || true
 }
 
+# Number of differing pixels in the MOVE line of the counters.
+move_line_difference() {
+  compare -metric AE -crop 80x14+560+14 "$1" "$2" null: 2>&1 | sed 's/ .*//' || true
+}
+
 press() {
   xdotool keydown "$1"
   sleep "${2:-0.06}"
@@ -155,6 +160,17 @@ else
   shoot "$work/undone.png"
   [ "$(board_difference "$work/before.png" "$work/undone.png")" = 0 ] ||
     fail "Backspace did not bring the board back after $moved"
+
+  # The MOVE counter at the top right reads the same after the undo, and
+  # differently after three more steps.
+  [ "$(move_line_difference "$work/before.png" "$work/undone.png")" = 0 ] ||
+    fail "the MOVE line changed although the step was taken back"
+  for _ in 1 2 3; do
+    press "$moved"
+  done
+  shoot "$work/three.png"
+  [ "$(move_line_difference "$work/before.png" "$work/three.png")" != 0 ] ||
+    fail "the MOVE line did not change after three steps"
 fi
 
 # Plus goes on to the next level: another board and another load line.
