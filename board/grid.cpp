@@ -16,14 +16,11 @@ CellStep StepOf(int direction) {
   }
 }
 
-bool IsCellOnGrid(int column, int row) {
-  return column >= 0 && column < BOARD_COLUMNS && row >= 0 && row < BOARD_ROWS;
-}
-
 bool IsAnchorOnBoard(int column, int row) {
   return column >= 0 && column < BOARD_COLUMNS - 1 && row >= 0 && row < BOARD_ROWS - 1;
 }
 
 int ObjectKindAt(const CLevel& level, int column, int row) {
-  return IsCellOnGrid(column, row) ? level.objectLayer[row][column].kind : TILE_NONE;
+  const bool onGrid = column >= 0 && column < BOARD_COLUMNS && row >= 0 && row < BOARD_ROWS;
+  return onGrid ? level.objectLayer[row][column].kind : TILE_NONE;
 }

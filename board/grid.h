@@ -16,9 +16,6 @@ struct CellStep {
 // The step of a direction code; (0, 0) for a code that is no direction.
 CellStep StepOf(int direction);
 
-// True for a cell of the grid: columns 0 to 24, rows 0 to 19.
-bool IsCellOnGrid(int column, int row);
-
 // True for an anchor whose 2 x 2 body lies on the grid: columns 0 to 23 and
 // rows 0 to 18.
 bool IsAnchorOnBoard(int column, int row);

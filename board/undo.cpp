@@ -36,12 +36,12 @@ void CLevel::Undo() {
   const int pushedX = entry.boxX + step.dx;
   const int pushedY = entry.boxY + step.dy;
 
-  // The rules keep every anchor they write on the board. An entry that would
-  // reach off it did not come from them; it is given up and the board kept.
+  // The rules only step and push from and to anchors on the board. An entry
+  // that reaches off it did not come from them; it is given up, the board kept.
   if (!IsAnchorOnBoard(oldX, oldY) || !IsAnchorOnBoard(newX, newY)) {
     return;
   }
-  if (pushed && (!IsCellOnGrid(entry.boxX, entry.boxY) || !IsAnchorOnBoard(pushedX, pushedY))) {
+  if (pushed && (!IsAnchorOnBoard(entry.boxX, entry.boxY) || !IsAnchorOnBoard(pushedX, pushedY))) {
     return;
   }
 
