@@ -1076,57 +1076,74 @@ void DrawLettering(Canvas& canvas, const Lettering& l, int left, int top, int sh
   }
 }
 
-// A five-pointed star, the level's reward.
+// A five-pointed star, the level's reward, with its shadow down and right.
 void DrawStar(Canvas& canvas, float cx, float cy, float radius) {
   const float pi = 3.14159265f;
+  float xs[10], ys[10];
+  for (int i = 0; i < 10; i++) {
+    const float r = i % 2 ? radius * 0.42f : radius;
+    const float angle = -pi / 2 + i * pi / 5;
+    xs[i] = cx + r * std::cos(angle);
+    ys[i] = cy + r * std::sin(angle);
+  }
+  // Even-odd rule: a point is inside when a ray to its right crosses the
+  // outline an odd number of times.
   auto inside = [&](float x, float y) {
-    // A star is the union of five triangles from its centre to its points.
-    const float angle = std::atan2(y - cy, x - cx) + pi / 2;
-    const float sector = 2 * pi / 5;
-    float a = std::fmod(angle + 10 * pi, sector) - sector / 2;
-    const float r = std::hypot(x - cx, y - cy);
-    const float inner = radius * 0.45f;
-    // Distance to the point's outline in polar form, linear between the tip
-    // and the inner corners.
-    const float limit = inner + (radius - inner) * (1 - std::abs(a) / (sector / 2));
-    return r <= limit;
+    bool in = false;
+    for (int i = 0, j = 9; i < 10; j = i++) {
+      if ((ys[i] > y) != (ys[j] > y) &&
+          x < xs[j] + (xs[i] - xs[j]) * (y - ys[j]) / (ys[i] - ys[j])) {
+        in = !in;
+      }
+    }
+    return in;
   };
   FillArea(
-      canvas, cx - radius - 3, cy - radius - 3, cx + radius + 4, cy + radius + 4,
+      canvas, cx - radius, cy - radius, cx + radius + 3, cy + radius + 3,
       [&](float x, float y) { return inside(x - 2, y - 2); }, [](float, float) { return SHADOW; });
-  FillArea(canvas, cx - radius - 2, cy - radius - 2, cx + radius + 2, cy + radius + 2, inside,
+  FillArea(canvas, cx - radius, cy - radius, cx + radius + 1, cy + radius + 1, inside,
            [&](float x, float y) {
              return Shade(AMBER, 1.15f - 0.3f * ((x - cx) + (y - cy)) / (2 * radius));
            });
 }
 
-// The level-complete panel. 524 x 180 drawn at (58, 150) sits in the middle of
-// the 640 x 480 screen.
+// The level-complete panel with its shadow: 524 x 180 drawn at (58, 150) sits
+// in the middle of the 640 x 480 screen.
 Canvas DrawWin(const std::vector<Glyph>& glyphs, int fontAscent) {
   const int width = 524;
   const int height = 180;
+  const int drop = 6;
+  const int panelW = width - drop;
+  const int panelH = height - drop;
   Canvas canvas(width, height);
-  const Shape outer = RoundRect(0, 0, width, height, 18);
-  const Shape border = RoundRect(4, 4, width - 4, height - 4, 14);
-  const Shape inner = RoundRect(8, 8, width - 8, height - 8, 10);
+  const Shape outer = RoundRect(0, 0, panelW, panelH, 18);
+  const Shape border = RoundRect(4, 4, panelW - 4, panelH - 4, 14);
+  const Shape inner = RoundRect(8, 8, panelW - 8, panelH - 8, 10);
+  for (int y = drop; y < height; y++) {
+    for (int x = drop; x < width; x++) {
+      if (((x + y) & 1) == 0 && outer.Inside(x - drop + 0.5f, y - drop + 0.5f)) {
+        canvas.Set(x, y, SHADOW);
+      }
+    }
+  }
   FillArea(
-      canvas, 0, 0, width, height, [&](float x, float y) { return outer.Inside(x, y); },
+      canvas, 0, 0, panelW, panelH, [&](float x, float y) { return outer.Inside(x, y); },
       [](float, float) { return OUTLINE; });
   FillArea(
-      canvas, 0, 0, width, height, [&](float x, float y) { return border.Inside(x, y); },
-      [&](float x, float y) { return Shade(AMBER, 1.1f - 0.35f * (x / width + y / height) / 2); });
+      canvas, 0, 0, panelW, panelH, [&](float x, float y) { return border.Inside(x, y); },
+      [&](float x, float y) { return Shade(AMBER, 1.1f - 0.35f * (x / panelW + y / panelH) / 2); });
   FillArea(
-      canvas, 0, 0, width, height, [&](float x, float y) { return inner.Inside(x, y); },
-      [&](float, float y) { return Mix(Shade(NIGHT, 1.5f), Shade(NIGHT, 0.8f), y / height); });
+      canvas, 0, 0, panelW, panelH, [&](float x, float y) { return inner.Inside(x, y); },
+      [&](float, float y) { return Mix(Shade(NIGHT, 1.5f), Shade(NIGHT, 0.8f), y / panelH); });
 
   const Lettering title = Scale2x(Scale2x(Spell(glyphs, fontAscent, "LEVEL COMPLETE")));
-  DrawLettering(canvas, title, (width - title.width) / 2, 30, 3, PALE, AMBER);
-  FillRect(canvas, 60, 104, width - 60, 105, Shade(AMBER, 0.8f));
-  FillRect(canvas, 60, 105, width - 60, 106, SHADOW);
-  DrawStar(canvas, 34, 58, 15);
-  DrawStar(canvas, width - 36, 58, 15);
+  DrawLettering(canvas, title, (panelW - title.width) / 2, 28, 3, PALE, AMBER);
+  FillRect(canvas, 60, 101, panelW - 60, 102, Shade(AMBER, 0.8f));
+  FillRect(canvas, 60, 102, panelW - 60, 103, SHADOW);
+  DrawStar(canvas, 36, 56, 16);
+  DrawStar(canvas, panelW - 37, 56, 16);
   const Lettering hint = Scale2x(Spell(glyphs, fontAscent, "Space: next level"));
-  DrawLettering(canvas, hint, (width - hint.width) / 2, 122, 2, TEXT, Shade(TEXT, 0.8f));
+  DrawLettering(canvas, hint, (panelW - hint.width) / 2, 118, 2, TEXT, Shade(TEXT, 0.8f));
   return canvas;
 }
 
