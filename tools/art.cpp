@@ -947,8 +947,8 @@ bool ReadFont(std::vector<uint8_t>& data, std::string& path) {
   return false;
 }
 
-// Text glyph bitmaps for the larger lettering: 1 where a glyph pixel is set,
-// `columns` x 14 per character laid side by side.
+// A line of text as a bitmap, for lettering larger than the font: the glyph
+// cells of its characters side by side, true where a glyph pixel is set.
 struct Lettering {
   int width = 0;
   int height = GLYPH_H;
@@ -1057,8 +1057,8 @@ Canvas DrawBackground() {
   return canvas;
 }
 
-// Draws lettering scaled by `scale`, with a drop shadow down and right and a
-// vertical gradient from `top` to `bottom`.
+// Draws lettering with a drop shadow down and right, shaded from `upper` at
+// its top to `lower` at its bottom.
 void DrawLettering(Canvas& canvas, const Lettering& l, int left, int top, int shadow, Colour upper,
                    Colour lower) {
   for (int pass = 0; pass < 2; pass++) {
