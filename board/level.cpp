@@ -5,11 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "board/grid.h"
+#include "board/levelfile.h"
 
 namespace {
-
-const char LEVEL_MAGIC[] = "VELM LEVEL PUZZLE ";
 
 // Reads up to `size` bytes. At the end of the file the rest of the buffer keeps
 // its earlier contents; the first layer byte then notices the end.
