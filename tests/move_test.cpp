@@ -323,13 +323,6 @@ TEST_F(MoveTest, AGlidingHeroRefusesEveryRequest) {
   EXPECT_TRUE(board.Move(DIR_UP));
 }
 
-TEST_F(MoveTest, ABusyHeroIsTestedBeforeTheDirectionCode) {
-  Given(FREE_UP);
-  board.objectLayer[8][6].moving = 1;
-  ExpectRefused(0);
-  ExpectRefused(DIR_DOWN);
-}
-
 TEST_F(MoveTest, AnUnknownCodeIsRefused) {
   Given(FREE_UP);
   for (int code : {0, 201, 204, 206, -200}) {
