@@ -1,8 +1,7 @@
 // levelpak_test.cpp: reading the pack's list and choosing levels by number.
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -10,37 +9,12 @@
 
 namespace {
 
-// A pack directory holding a list file with the given bytes.
-std::string PackWithList(const std::string& bytes) {
-  std::string dir = WriteTempFile("pack-XXXXXX", "");
-  unlink(dir.c_str());
-  std::vector<char> pattern(dir.begin(), dir.end());
-  pattern.push_back('\0');
-  std::string made = mkdtemp(pattern.data());
-  FILE* list = fopen((made + "/list").c_str(), "wb");
-  fwrite(bytes.data(), 1, bytes.size(), list);
-  fclose(list);
-  return made;
-}
+using Names = std::vector<std::string>;
 
 class LevelPakTest : public testing::Test {
  protected:
-  // Reads a list and returns the names of its entries without the pack path.
-  std::vector<std::string> Entries(const std::string& bytes) {
-    std::string pack = PackWithList(bytes);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(harness.game.LoadLevelPak(pack.c_str()), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Load Level Pak '" + pack + "'... OK\n");
-    std::vector<std::string> names;
-    for (const std::string& entry : harness.game.levelList) {
-      EXPECT_EQ(entry.compare(0, pack.size() + 1, pack + "/"), 0) << entry;
-      names.push_back(entry.substr(pack.size() + 1));
-    }
-    return names;
-  }
-
-  // What choosing a level printed; the levels named in the list do not exist,
-  // so the loader's error line tells which entry was chosen.
+  // What stepping printed. The levels named do not exist, so the loader's
+  // error line tells which entry was chosen.
   std::string Output(void (*step)()) {
     testing::internal::CaptureStdout();
     step();
@@ -48,73 +22,75 @@ class LevelPakTest : public testing::Test {
   }
 
   GameHarness harness;
+  CGame& game = harness.game;
 };
 
-using Names = std::vector<std::string>;
-
-TEST_F(LevelPakTest, EveryLineNamesOneLevelWithOrWithoutAFinalLineFeed) {
-  EXPECT_EQ(Entries("a.lev\nb.lev"), (Names{"a.lev", "b.lev"}));
-  harness.game.levelList.clear();
-  EXPECT_EQ(Entries("a.lev\nb.lev\n"), (Names{"a.lev", "b.lev"}));
+TEST_F(LevelPakTest, EveryLineOfTheListNamesOneLevel) {
+  const struct {
+    std::string list;
+    Names names;
+  } cases[] = {
+      {"a.lev\nb.lev", {"a.lev", "b.lev"}},
+      {"a.lev\nb.lev\n", {"a.lev", "b.lev"}},  // no phantom level after the last line
+      {"a.lev\r\nsub/b\r.lev\r\n", {"a.lev", "sub/b.lev"}},
+      {"a.lev\nb.l\x1a"
+       "ev\nc.lev\n",
+       {"a.lev", "b.l"}},
+      {"a.lev\n\n c.lev \n", {"a.lev", "", " c.lev "}},  // numbers never shift
+      {"", {}},
+  };
+  const std::string pack = WriteTempFile("pack", "");
+  remove(pack.c_str());
+  mkdir(pack.c_str(), 0700);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.list);
+    WriteTempFile("pack/list", c.list);
+    game.levelList.clear();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(game.LoadLevelPak(pack.c_str()), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Load Level Pak '" + pack + "'... OK\n");
+    Names want;
+    for (const std::string& name : c.names) {
+      want.push_back(pack + "/" + name);
+    }
+    EXPECT_EQ(game.levelList, want);
+  }
 }
-
-TEST_F(LevelPakTest, CarriageReturnsVanishWhereverTheyStand) {
-  EXPECT_EQ(Entries("a.lev\r\nsub/b\r.lev\r\n"), (Names{"a.lev", "sub/b.lev"}));
-}
-
-TEST_F(LevelPakTest, ByteTwentySixEndsTheList) {
-  EXPECT_EQ(Entries("a.lev\nb.l\x1a" "ev\nc.lev\n"), (Names{"a.lev", "b.l"}));
-}
-
-TEST_F(LevelPakTest, EmptyLinesKeepTheirPlaceSoNumbersNeverShift) {
-  EXPECT_EQ(Entries("a.lev\n\n c.lev \n"), (Names{"a.lev", "", " c.lev "}));
-}
-
-TEST_F(LevelPakTest, EmptyListGivesNoLevels) { EXPECT_EQ(Entries(""), Names{}); }
 
 TEST_F(LevelPakTest, MissingListIsReportedAndLeavesTheListAlone) {
-  harness.game.levelList = {"kept"};
+  game.levelList = {"kept"};
   testing::internal::CaptureStdout();
-  EXPECT_EQ(harness.game.LoadLevelPak("no/such/pack"), -1);
+  EXPECT_EQ(game.LoadLevelPak("no/such/pack"), -1);
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
             "ERROR Load Level Pak 'no/such/pack': can't open file\n");
-  EXPECT_EQ(harness.game.levelList, Names{"kept"});
+  EXPECT_EQ(game.levelList, Names{"kept"});
 }
 
 TEST_F(LevelPakTest, PlusAndMinusStepThroughThePackAndStartOverAtEitherEnd) {
-  harness.game.levelList = {"p/one", "p/two"};
-  harness.game.levelNumber = 1;
-
+  game.levelList = {"p/one", "p/two"};
+  game.levelNumber = 1;
   EXPECT_EQ(Output(NextLevel), "ERROR Load Level 'p/two': can't open file\n");
-  EXPECT_EQ(harness.game.levelNumber, 2u);
   EXPECT_EQ(Output(NextLevel), "ERROR Load Level 'p/two': can't open file\n");
-  EXPECT_EQ(harness.game.levelNumber, 2u);
+  EXPECT_EQ(game.levelNumber, 2u);
   EXPECT_EQ(Output(PrevLevel), "ERROR Load Level 'p/one': can't open file\n");
   EXPECT_EQ(Output(PrevLevel), "ERROR Load Level 'p/one': can't open file\n");
-  EXPECT_EQ(harness.game.levelNumber, 1u);
-}
+  EXPECT_EQ(game.levelNumber, 1u);
 
-TEST_F(LevelPakTest, ALevelFromTheCommandLineGoesOnToLevelOne) {
-  harness.game.levelList = {"p/one", "p/two"};
+  // A level from the command line goes on to level 1.
   testing::internal::CaptureStdout();
-  harness.game.LoadLevelFile("my.lev");
+  game.LoadLevelFile("my.lev");
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERROR Load Level 'my.lev': can't open file\n");
-  EXPECT_EQ(harness.game.levelNumber, 0u);
+  EXPECT_EQ(game.levelNumber, 0u);
   EXPECT_EQ(Output(NextLevel), "ERROR Load Level 'p/one': can't open file\n");
-  EXPECT_EQ(harness.game.levelNumber, 1u);
 }
 
 TEST_F(LevelPakTest, NumbersOutsideThePackLoadNothingAndSaySo) {
   harness.board.heroX = 7;
-  harness.game.levelNumber = 0;
   EXPECT_EQ(Output(PrevLevel), "ERROR Load Level 0: no such level in the pack\n");
-  EXPECT_EQ(harness.game.levelNumber, 0u);
-
-  testing::internal::CaptureStdout();
-  harness.game.LoadLevel(1);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "ERROR Load Level 1: no such level in the pack\n");
-  EXPECT_EQ(harness.game.levelNumber, 1u) << "the number asked for is kept";
+  EXPECT_EQ(game.levelNumber, 0u);
+  game.levelNumber = 1;
+  EXPECT_EQ(Output(PrevLevel), "ERROR Load Level 1: no such level in the pack\n");
+  EXPECT_EQ(game.levelNumber, 1u) << "the number asked for is kept";
   EXPECT_EQ(harness.board.heroX, 7) << "the board is kept";
 }
 
