@@ -76,6 +76,20 @@ bool Clears(const DirectionRules& rules, int kind) {
   return kind != TILE_WALL && kind != TILE_BOX;
 }
 
+// Moves an object's tile from one anchor to the next. The logical board
+// changes at once; the picture starts where it was and glides to the new cell.
+Tile& GlideObject(Tile (&layer)[BOARD_ROWS][BOARD_COLUMNS], int fromX, int fromY, int toX, int toY,
+                  int kind, int direction) {
+  layer[fromY][fromX].Init(0, 0, OBJECT_FRAME, OBJECT_FRAME, TILE_NONE);
+  Tile& tile = layer[toY][toX];
+  tile.Init(ObjectFrameEdge(fromX), ObjectFrameEdge(fromY), OBJECT_FRAME, OBJECT_FRAME, kind);
+  tile.destX = static_cast<float>(ObjectFrameEdge(toX));
+  tile.destY = static_cast<float>(ObjectFrameEdge(toY));
+  tile.moving = 1;
+  tile.direction = direction;
+  return tile;
+}
+
 }  // namespace
 
 bool CLevel::Move(int direction) {
@@ -142,35 +156,18 @@ void CLevel::StepHero(int direction) {
   if (!rules) {
     return;
   }
+  const CellStep step = StepOf(direction);
   const int oldX = heroX;
   const int oldY = heroY;
-  const CellStep step = StepOf(direction);
   heroX = static_cast<uint8_t>(oldX + step.dx);
   heroY = static_cast<uint8_t>(oldY + step.dy);
-
-  objectLayer[oldY][oldX].Init(0, 0, OBJECT_FRAME, OBJECT_FRAME, TILE_NONE);
-  // The new tile starts where the picture was and glides to the new anchor.
-  Tile& hero = objectLayer[heroY][heroX];
-  hero.Init(ObjectFrameEdge(oldX), ObjectFrameEdge(oldY), OBJECT_FRAME, OBJECT_FRAME, TILE_HERO);
-  moveCount++;
-  hero.destX = static_cast<float>(ObjectFrameEdge(heroX));
-  hero.destY = static_cast<float>(ObjectFrameEdge(heroY));
-  hero.moving = 1;
-  hero.direction = direction;
+  Tile& hero = GlideObject(objectLayer, oldX, oldY, heroX, heroY, TILE_HERO, direction);
   hero.row = rules->facingRow;
+  moveCount++;
 }
 
 void CLevel::PushBox(int boxX, int boxY, int direction) {
   const CellStep step = StepOf(direction);
-  const int newX = boxX + step.dx;
-  const int newY = boxY + step.dy;
-
-  objectLayer[boxY][boxX].Init(0, 0, OBJECT_FRAME, OBJECT_FRAME, TILE_NONE);
-  Tile& box = objectLayer[newY][newX];
-  box.Init(ObjectFrameEdge(boxX), ObjectFrameEdge(boxY), OBJECT_FRAME, OBJECT_FRAME, TILE_BOX);
+  GlideObject(objectLayer, boxX, boxY, boxX + step.dx, boxY + step.dy, TILE_BOX, direction);
   pushCount++;
-  box.destX = static_cast<float>(ObjectFrameEdge(newX));
-  box.destY = static_cast<float>(ObjectFrameEdge(newY));
-  box.moving = 1;
-  box.direction = direction;
 }
