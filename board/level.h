@@ -8,6 +8,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+
 #include <cstdint>
 
 #include "gfx/tile.h"

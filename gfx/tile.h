@@ -7,6 +7,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+
 #include <cstdint>
 
 // Kinds of tile, stored in `Tile::kind` and as one byte per cell in level files.
@@ -40,11 +41,11 @@ struct Tile {
   float destX = 0;  // left edge where the current glide ends
   float destY = 0;  // top edge where the current glide ends
   int32_t kind = TILE_NONE;
-  int32_t row = 0;  // picture sheet row: hero facing, box on a place
-  int32_t speed = 0;  // pixels per second, 150 once placed
-  uint8_t moving = 0;  // 1 while gliding
+  int32_t row = 0;        // picture sheet row: hero facing, box on a place
+  int32_t speed = 0;      // pixels per second, 150 once placed
+  uint8_t moving = 0;     // 1 while gliding
   int32_t direction = 0;  // direction code of the current or last glide
-  int32_t frame = 0;  // picture sheet column: the hero's walk frame
+  int32_t frame = 0;      // picture sheet column: the hero's walk frame
   // Frame time not yet turned into a whole pixel of glide. Frames shorter than
   // 1/150 s would otherwise move nothing and a glide would never end.
   float carriedTime = 0;

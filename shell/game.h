@@ -6,6 +6,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>

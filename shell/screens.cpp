@@ -122,9 +122,13 @@ void CGame::WinFrame() {
   }
 }
 
-void CGame::DrawBackground() { Blit(backImage, screen, 0, 0); }
+void CGame::DrawBackground() {
+  Blit(backImage, screen, 0, 0);
+}
 
-void CGame::DrawCursor(Uint16 x, Uint16 y) { Blit(cursorImage, screen, x, y); }
+void CGame::DrawCursor(Uint16 x, Uint16 y) {
+  Blit(cursorImage, screen, x, y);
+}
 
 void CGame::Present() {
   if (screen) {

@@ -67,8 +67,8 @@ bool ColourNear(Uint32 a, Uint32 b) {
 
 std::string WriteTempFile(const std::string& name, const std::string& bytes) {
   const char* base = getenv("TMPDIR");
-  std::string path = std::string(base ? base : "/tmp") + "/velm2-test-" +
-                     std::to_string(getpid()) + "-" + name;
+  std::string path =
+      std::string(base ? base : "/tmp") + "/velm2-test-" + std::to_string(getpid()) + "-" + name;
   FILE* file = fopen(path.c_str(), "wb");
   fwrite(bytes.data(), 1, bytes.size(), file);
   fclose(file);
@@ -82,4 +82,6 @@ GameHarness::GameHarness() {
   theGame = &game;
 }
 
-GameHarness::~GameHarness() { theGame = nullptr; }
+GameHarness::~GameHarness() {
+  theGame = nullptr;
+}
