@@ -1,275 +1,182 @@
-// board_draw_test.cpp: the completion check, the highlight of placed boxes and
-// the order in which the board's four drawing passes lay pictures over each other.
+// board_draw_test.cpp: tiles and the board drawn on pixels, the order in which
+// the four passes lay pictures over each other, and the completion check.
 #include <gtest/gtest.h>
-
-#include <utility>
 
 #include "board/level.h"
 #include "tests/support.h"
 
 namespace {
 
-void PutObject(CLevel& board, int column, int row, int kind) {
-  board.objectLayer[row][column].Init(CELL_SIZE * column - OBJECT_OVERHANG,
-                                      CELL_SIZE * row - OBJECT_OVERHANG, OBJECT_FRAME, OBJECT_FRAME,
-                                      kind);
+// Every frame of a synthetic sheet has its own colour, by kind, column and row,
+// in each of three parts: the upper-left 48 x 48 body, the 14 x 14 lower-left
+// rim corner and the strips along the right and bottom edges. Ground sheets are
+// object-sized too, so that a ground tile drawn with an object's frame would show.
+enum Part { BODY, CORNER, STRIP };
+
+Uint32 Colour(SDL_Surface* surface, int kind, Part part, int row = 0, int column = 0) {
+  return ColourOn(surface, 20 + 45 * kind, 20 + 60 * row + 12 * column, 60 + 80 * part);
 }
 
-void PutGround(CLevel& board, int column, int row, int kind) {
-  board.groundLayer[row][column].Init(CELL_SIZE * column, CELL_SIZE * row, GROUND_FRAME,
-                                      GROUND_FRAME, kind);
-}
-
-// Starts the object at (column, row) gliding there from one row above.
-void GlideDownInto(CLevel& board, int column, int row) {
-  Tile& tile = board.objectLayer[row][column];
-  tile.destX = tile.x;
-  tile.destY = tile.y;
-  tile.y -= CELL_SIZE;
-  tile.direction = DIR_DOWN;
-  tile.moving = 1;
-}
-
-// Seconds that give exactly 5 pixels a frame at 150 px/s.
-const float FIVE_PIXELS = 0.034f;
-
-class BoardCompletion : public testing::Test {
- protected:
-  void SetUp() override { harness.game.screenState = GAME_PLAY; }
-  int State() const { return harness.game.screenState; }
-
-  GameHarness harness;
-  CLevel& board = harness.board;
-};
-
-TEST_F(BoardCompletion, ALevelWithoutBoxesIsCompleteInItsFirstPlayFrame) {
-  board.boxCount = 0;
-  harness.game.RunFrame(0.010f);
-  EXPECT_EQ(State(), GAME_WIN);
-}
-
-TEST_F(BoardCompletion, TheNumberOfPlacedBoxesMustEqualTheBoxCountExactly) {
-  for (int column : {2, 6, 10}) {
-    PutGround(board, column, 4, TILE_PLACE);
-    PutObject(board, column, 4, TILE_BOX);
-  }
-  for (int boxCount : {2, 4}) {
-    board.boxCount = static_cast<uint8_t>(boxCount);
-    for (int frame = 0; frame < 3; frame++) {
-      harness.game.RunFrame(0.010f);
+SDL_Surface* Sheet(int kind, int columns, int rows) {
+  SDL_Surface* sheet = SolidSurface(columns * 62, rows * 62, 0, 0, 0);
+  Uint32* pixels = static_cast<Uint32*>(sheet->pixels);
+  for (int y = 0; y < sheet->h; y++) {
+    for (int x = 0; x < sheet->w; x++) {
+      const int fx = x % 62, fy = y % 62;
+      const Part part = fy < 48 ? (fx < 48 ? BODY : STRIP) : (fx < 14 ? CORNER : STRIP);
+      // The sheet's pixels are 0xRRGGBB, as Colour gives them.
+      pixels[y * sheet->pitch / 4 + x] = Colour(sheet, kind, part, y / 62, x / 62);
     }
-    EXPECT_EQ(State(), GAME_PLAY) << "three boxes placed, " << boxCount << " asked for";
-  }
-
-  board.boxCount = 3;
-  harness.game.RunFrame(0.010f);
-  EXPECT_EQ(State(), GAME_WIN);
-}
-
-TEST_F(BoardCompletion, ABoxStillGlidingOntoItsPlaceCountsButIsNotYetHighlighted) {
-  board.boxCount = 1;
-  PutGround(board, 6, 6, TILE_PLACE);
-  PutObject(board, 6, 6, TILE_BOX);
-  GlideDownInto(board, 6, 6);
-
-  board.CheckComplete();
-  EXPECT_EQ(State(), GAME_WIN);
-  EXPECT_EQ(board.objectLayer[6][6].row, 0);
-}
-
-TEST_F(BoardCompletion, ABoxShowsItsHighlightFromTheFrameAfterItsGlideEnds) {
-  // A second box still has to be placed, so play goes on.
-  board.boxCount = 2;
-  PutObject(board, 2, 2, TILE_BOX);
-  PutGround(board, 6, 6, TILE_PLACE);
-  PutObject(board, 6, 6, TILE_BOX);
-  GlideDownInto(board, 6, 6);
-  const Tile& box = board.objectLayer[6][6];
-
-  for (int frame = 1; frame <= 5; frame++) {
-    harness.game.RunFrame(FIVE_PIXELS);
-    EXPECT_EQ(box.row, 0) << "frame " << frame;
-  }
-  EXPECT_EQ(box.moving, 0) << "the glide ends in the fifth frame";
-  harness.game.RunFrame(FIVE_PIXELS);
-  EXPECT_EQ(box.row, 1);
-  EXPECT_EQ(board.objectLayer[2][2].row, 0) << "a box off the places is left alone";
-  EXPECT_EQ(State(), GAME_PLAY);
-}
-
-TEST_F(BoardCompletion, ABoxHalfOffAPlaceNeitherCountsNorLightsUp) {
-  board.boxCount = 1;
-  PutGround(board, 10, 10, TILE_PLACE);
-  for (const auto& offset : {std::make_pair(1, 0), std::make_pair(0, 1), std::make_pair(-1, -1)}) {
-    const int column = 10 + offset.first;
-    const int row = 10 + offset.second;
-    PutObject(board, column, row, TILE_BOX);
-    board.CheckComplete();
-    EXPECT_EQ(State(), GAME_PLAY) << "box at " << column << ", " << row;
-    EXPECT_EQ(board.objectLayer[row][column].row, 0);
-    PutObject(board, column, row, TILE_NONE);
-  }
-}
-
-TEST(BoardCompletionWithoutGame, ACompleteLevelWithoutAGameObjectIsHarmless) {
-  CLevel board;
-  board.CheckComplete();
-  SUCCEED();
-}
-
-// Every picture sheet has its own colour in three parts: the upper-left 48 x 48
-// body, the 14 x 14 lower-left rim corner and the strips along the right and
-// bottom edges. Box sheets have a second row in other colours.
-enum Part { BODY = 0, CORNER = 1, STRIP = 2 };
-
-Uint8 Red(int kind) {
-  return static_cast<Uint8>(20 + 45 * kind);
-}
-Uint8 Green(int row) {
-  return static_cast<Uint8>(40 + 100 * row);
-}
-Uint8 Blue(Part part) {
-  return static_cast<Uint8>(60 + 80 * part);
-}
-
-void Fill(SDL_Surface* sheet, int x, int y, int w, int h, int kind, int row, Part part) {
-  SDL_Rect area = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                   static_cast<Uint16>(h)};
-  SDL_FillRect(sheet, &area, SDL_MapRGB(sheet->format, Red(kind), Green(row), Blue(part)));
-}
-
-SDL_Surface* Sheet(int kind, int rows) {
-  SDL_Surface* sheet = SolidSurface(OBJECT_FRAME, rows * OBJECT_FRAME, 0, 0, 0);
-  for (int row = 0; row < rows; row++) {
-    const int top = row * OBJECT_FRAME;
-    Fill(sheet, 0, top, OBJECT_FRAME, OBJECT_FRAME, kind, row, STRIP);
-    Fill(sheet, 0, top, 48, 48, kind, row, BODY);
-    Fill(sheet, 0, top + 48, 14, 14, kind, row, CORNER);
   }
   return sheet;
 }
 
-class BoardDrawing : public testing::Test {
+class Board : public testing::Test {
  protected:
-  void SetUp() override {
-    screen = harness.game.screen;
-    // The ground sheets are object-sized too, so that a tile drawn whole
-    // where only its body belongs would show.
-    harness.game.heroImage = Sheet(TILE_HERO, 4);
-    harness.game.floorImage = Sheet(TILE_FLOOR, 1);
-    harness.game.wallImage = Sheet(TILE_WALL, 1);
-    harness.game.boxImage = Sheet(TILE_BOX, 2);
-    harness.game.placeImage = Sheet(TILE_PLACE, 1);
+  Board() {
+    game.heroImage = Sheet(TILE_HERO, 4, 4);
+    game.boxImage = Sheet(TILE_BOX, 1, 2);
+    game.wallImage = Sheet(TILE_WALL, 1, 2);
+    game.placeImage = Sheet(TILE_PLACE, 1, 1);
+    game.floorImage = Sheet(TILE_FLOOR, 1, 1);
+    game.screenState = GAME_PLAY;
     SDL_FillRect(screen, nullptr, 0);
   }
-  void TearDown() override {
-    for (SDL_Surface* sheet :
-         {harness.game.heroImage, harness.game.floorImage, harness.game.wallImage,
-          harness.game.boxImage, harness.game.placeImage}) {
-      SDL_FreeSurface(sheet);
-    }
+  ~Board() override { game.FreeImages(); }
+  Tile& Object(int c, int r, int kind) {
+    board.objectLayer[r][c].Init(24 * c - 14, 24 * r - 14, 62, 62, kind);
+    return board.objectLayer[r][c];
   }
-
-  Uint32 Colour(int kind, Part part) { return ColourOn(screen, Red(kind), Green(0), Blue(part)); }
-  // The pixel at (dx, dy) within the frame of the object anchored at (column, row).
-  Uint32 InFrame(int column, int row, int dx, int dy) {
-    return PixelAt(screen, CELL_SIZE * column - OBJECT_OVERHANG + dx,
-                   CELL_SIZE * row - OBJECT_OVERHANG + dy);
+  void Ground(int c, int r, int k) { board.groundLayer[r][c].Init(24 * c, 24 * r, 48, 48, k); }
+  // The pixel (dx, dy) into the frame of an object anchored at (c, r).
+  Uint32 InFrame(int c, int r, int dx, int dy) {
+    return PixelAt(screen, 24 * c - 14 + dx, 24 * r - 14 + dy);
   }
-  Uint32 InCell(int column, int row) {
-    return PixelAt(screen, CELL_SIZE * column + 5, CELL_SIZE * row + 5);
-  }
+  Uint32 InCell(int c, int r) { return InFrame(c, r, 19, 19); }
+  Uint32 Is(int kind, Part p, int row = 0, int c = 0) { return Colour(screen, kind, p, row, c); }
 
   GameHarness harness;
+  CGame& game = harness.game;
   CLevel& board = harness.board;
-  SDL_Surface* screen = nullptr;
-  const Uint32 black = 0;
+  SDL_Surface* screen = game.screen;
 };
 
-TEST_F(BoardDrawing, PlacesLieOverFloorsOfLaterCells) {
-  PutGround(board, 2, 2, TILE_PLACE);
-  PutGround(board, 3, 2, TILE_FLOOR);
-  PutGround(board, 2, 3, TILE_FLOOR);
+TEST_F(Board, ATileShowsTheFrameOfItsRowAndWalkFrameCutAtTheScreenEdge) {
+  Tile& hero = Object(5, 4, TILE_HERO);
+  hero.frame = 2;
+  hero.row = 3;
+  // A wall has one sheet row whatever its row says.
+  Object(0, 0, TILE_WALL).row = 1;
   board.DrawBoard(screen);
-
-  EXPECT_EQ(InCell(3, 2), Colour(TILE_PLACE, BODY));
-  EXPECT_EQ(InCell(2, 3), Colour(TILE_PLACE, BODY));
-  EXPECT_EQ(InCell(4, 2), Colour(TILE_FLOOR, BODY));
-  EXPECT_EQ(InCell(2, 4), Colour(TILE_FLOOR, BODY));
+  EXPECT_EQ(InFrame(5, 4, 0, 0), Is(TILE_HERO, BODY, 3, 2));
+  EXPECT_EQ(InFrame(5, 4, 61, 61), Is(TILE_HERO, STRIP, 3, 2));
+  EXPECT_EQ(InFrame(5, 4, 62, 61), 0u);
+  EXPECT_EQ(InFrame(5, 4, 61, 62), 0u);
+  EXPECT_EQ(PixelAt(screen, 0, 0), Is(TILE_WALL, BODY));
+  EXPECT_EQ(PixelAt(screen, 0, 34), Is(TILE_WALL, STRIP)) << "the corner lies left of the screen";
 }
 
-TEST_F(BoardDrawing, GroundOfALaterCellLiesUnderAnObject) {
-  PutObject(board, 2, 2, TILE_WALL);
-  PutGround(board, 3, 3, TILE_FLOOR);
-  PutGround(board, 3, 2, TILE_PLACE);
+TEST_F(Board, NothingBreaksWithoutATargetOrAGame) {
+  Object(4, 2, TILE_HERO);
+  board.DrawBoard(nullptr);
+  theGame = nullptr;
   board.DrawBoard(screen);
-
-  EXPECT_EQ(InCell(3, 3), Colour(TILE_WALL, BODY));
-  EXPECT_EQ(InCell(3, 2), Colour(TILE_WALL, BODY));
-  EXPECT_EQ(InCell(4, 4), Colour(TILE_FLOOR, BODY));
+  board.CheckComplete();  // boxCount 0 is met, but there is no game to tell
+  theGame = &game;
+  EXPECT_EQ(InCell(4, 2), 0u);
 }
 
-TEST_F(BoardDrawing, WhereTwoRimStripsMeetTheFrameOfTheLaterRowLiesOnTop) {
-  // The box stands two rows below and one column left of the wall: the box's
-  // right strip meets the wall's bottom strip.
-  PutObject(board, 6, 4, TILE_WALL);
-  PutObject(board, 5, 6, TILE_BOX);
+TEST_F(Board, GroundLiesUnderObjectsAndPlacesOverFloors) {
+  Ground(2, 2, TILE_PLACE);
+  Ground(3, 2, TILE_FLOOR);
+  Object(8, 2, TILE_WALL);
+  Ground(9, 3, TILE_FLOOR);
+  Ground(9, 2, TILE_PLACE);
+  // Kinds out of their layer, or without a picture.
+  Object(2, 15, TILE_FLOOR);
+  Ground(6, 15, TILE_HERO);
+  Ground(10, 15, TILE_BOX);
+  Object(18, 15, 6);
   board.DrawBoard(screen);
 
-  EXPECT_EQ(InFrame(6, 4, 30, 55), Colour(TILE_BOX, STRIP));
-  EXPECT_EQ(InFrame(6, 4, 20, 55), Colour(TILE_BOX, BODY));
-  EXPECT_EQ(InFrame(6, 4, 5, 55), Colour(TILE_BOX, BODY)) << "the later body covers the corner";
-  EXPECT_EQ(InFrame(6, 4, 40, 40), Colour(TILE_WALL, BODY));
-}
-
-TEST_F(BoardDrawing, BodyAndRimCornerLieOverTheRightStripOfTheNextRowsFrame) {
-  // The wall stands one row below the box and two columns to its left, so its
-  // right strip, drawn after the box's frame, reaches over the box's body and corner.
-  PutObject(board, 6, 5, TILE_BOX);
-  PutObject(board, 4, 6, TILE_WALL);
-  board.DrawBoard(screen);
-
-  EXPECT_EQ(InFrame(4, 6, 50, 10), Colour(TILE_BOX, BODY));
-  EXPECT_EQ(InFrame(4, 6, 50, 30), Colour(TILE_BOX, CORNER));
-  EXPECT_EQ(InFrame(4, 6, 50, 40), Colour(TILE_WALL, STRIP)) << "below the box's frame";
-}
-
-TEST_F(BoardDrawing, APlaceInTheObjectLayerShowsOnlyItsBodyAndCornerOverThePassBefore) {
-  PutObject(board, 10, 10, TILE_PLACE);
-  // A wall whose frame reaches over the place's body from the next row.
-  PutObject(board, 9, 11, TILE_WALL);
-  board.DrawBoard(screen);
-
-  EXPECT_EQ(InFrame(10, 10, 5, 5), Colour(TILE_PLACE, BODY));
-  EXPECT_EQ(InFrame(10, 10, 5, 55), Colour(TILE_WALL, BODY)) << "the wall's body comes later";
-  EXPECT_EQ(InFrame(10, 10, 29, 29), Colour(TILE_PLACE, BODY)) << "over the wall's right strip";
-  EXPECT_EQ(InFrame(10, 10, 55, 5), black) << "no right strip";
-  EXPECT_EQ(InFrame(10, 10, 55, 55), black) << "no bottom strip";
-  EXPECT_EQ(PixelAt(screen, 280, 280), black) << "nothing at the ground position";
-}
-
-TEST_F(BoardDrawing, KindsOutOfTheirLayerAreNeverDrawn) {
-  PutObject(board, 2, 2, TILE_FLOOR);
-  PutGround(board, 6, 2, TILE_HERO);
-  PutGround(board, 10, 2, TILE_WALL);
-  PutGround(board, 14, 2, TILE_BOX);
-  PutObject(board, 18, 2, 6);
-  PutGround(board, 22, 2, 200);
-  board.DrawBoard(screen);
-
-  for (int column : {2, 6, 10, 14, 18, 22}) {
-    EXPECT_EQ(InCell(column, 2), black) << "column " << column;
-    EXPECT_EQ(InCell(column + 1, 3), black) << "column " << column;
+  EXPECT_EQ(InCell(3, 2), Is(TILE_PLACE, BODY)) << "a place over a later floor";
+  EXPECT_EQ(InCell(4, 2), Is(TILE_FLOOR, BODY));
+  EXPECT_EQ(InCell(5, 2), 0u) << "a floor is 48 pixels wide";
+  EXPECT_EQ(InCell(9, 3), Is(TILE_WALL, BODY)) << "a later cell's floor under an object";
+  EXPECT_EQ(InCell(9, 2), Is(TILE_WALL, BODY)) << "a later cell's place under an object";
+  for (int column : {2, 6, 10, 18}) {
+    EXPECT_EQ(InCell(column, 15), 0u) << "column " << column;
+    EXPECT_EQ(InCell(column + 1, 16), 0u) << "column " << column;
   }
 }
 
-TEST_F(BoardDrawing, APlacedBoxShowsTheSecondRowOfItsSheet) {
-  board.boxCount = 2;
-  PutGround(board, 4, 4, TILE_PLACE);
-  PutObject(board, 4, 4, TILE_BOX);
-  board.CheckComplete();
+TEST_F(Board, LaterFramesLieOnTopButBodiesAndRimCornersAreDrawnOverEveryFrame) {
+  // The box's right strip meets the wall's bottom strip.
+  Object(16, 2, TILE_WALL);
+  Object(15, 4, TILE_BOX);
+  // The wall's right strip, drawn after the box's frame, reaches over its body and corner.
+  Object(22, 3, TILE_BOX);
+  Object(20, 4, TILE_WALL);
+  // A place in the object layer, with a wall frame of the next row over its body.
+  Object(10, 10, TILE_PLACE);
+  Object(9, 11, TILE_WALL);
+  Object(4, 10, TILE_BOX).row = 1;
   board.DrawBoard(screen);
-  EXPECT_EQ(InCell(4, 4), ColourOn(screen, Red(TILE_BOX), Green(1), Blue(BODY)));
+
+  EXPECT_EQ(InFrame(16, 2, 30, 55), Is(TILE_BOX, STRIP)) << "the later row's strip on top";
+  EXPECT_EQ(InFrame(16, 2, 5, 55), Is(TILE_BOX, BODY)) << "the later body over the corner";
+  EXPECT_EQ(InFrame(20, 4, 50, 10), Is(TILE_BOX, BODY)) << "an earlier body over a strip";
+  EXPECT_EQ(InFrame(20, 4, 50, 30), Is(TILE_BOX, CORNER)) << "an earlier corner over a strip";
+  EXPECT_EQ(InFrame(10, 10, 29, 29), Is(TILE_PLACE, BODY)) << "over the wall's right strip";
+  EXPECT_EQ(InFrame(10, 10, 5, 55), Is(TILE_WALL, BODY)) << "the wall's body comes later";
+  EXPECT_EQ(InFrame(10, 10, 55, 5), 0u) << "a place has no right strip";
+  EXPECT_EQ(InFrame(10, 10, 55, 55), 0u) << "no bottom strip, nothing at the ground position";
+  EXPECT_EQ(InFrame(4, 10, 5, 5), Is(TILE_BOX, BODY, 1)) << "a placed box's second sheet row";
+}
+
+TEST_F(Board, ALevelIsCompleteWhenExactlyBoxCountBoxesRestOnPlaces) {
+  game.RunFrame(0.010f);
+  EXPECT_EQ(game.screenState, GAME_WIN) << "a level without boxes, in its first frame";
+
+  // Boxes on the places in columns 2, 6 and 10, and half off those in 14, 18 and 22.
+  for (int column : {2, 6, 10, 14, 18, 22}) {
+    Ground(column, 4, TILE_PLACE);
+  }
+  for (int column : {2, 6, 10, 15}) {
+    Object(column, 4, TILE_BOX);
+  }
+  Object(18, 5, TILE_BOX);
+  Object(21, 3, TILE_BOX);
+  for (int boxCount : {2, 4, 3}) {
+    board.boxCount = static_cast<uint8_t>(boxCount);
+    game.screenState = GAME_PLAY;
+    game.RunFrame(0.010f);
+    EXPECT_EQ(game.screenState, boxCount == 3 ? GAME_WIN : GAME_PLAY) << boxCount << " asked for";
+  }
+  EXPECT_EQ(board.objectLayer[4][2].row, 1);
+  EXPECT_EQ(board.objectLayer[5][18].row, 0);
+}
+
+TEST_F(Board, AGlidingBoxCountsAtOnceButLightsUpTheFrameAfterItsGlideEnds) {
+  Ground(6, 6, TILE_PLACE);
+  Tile& box = Object(6, 6, TILE_BOX);
+  box.destY = box.y;
+  box.y -= 24;
+  box.direction = DIR_DOWN;
+  box.moving = 1;
+  board.boxCount = 1;
+  board.CheckComplete();
+  EXPECT_EQ(game.screenState, GAME_WIN) << "complete in the frame of the push";
+  EXPECT_EQ(box.row, 0);
+
+  // With a second box asked for, play goes on; at 5 pixels a frame the glide
+  // ends in the fifth frame, whose check ran before it ended.
+  board.boxCount = 2;
+  game.screenState = GAME_PLAY;
+  for (int frame = 1; frame <= 6; frame++) {
+    game.RunFrame(0.034f);
+    EXPECT_EQ(box.row, frame == 6 ? 1 : 0) << "frame " << frame;
+  }
 }
 
 }  // namespace
