@@ -1,35 +1,30 @@
-// board_text.cpp: test boards drawn as text pictures.
+// board_text.cpp: test boards placed cell by cell and described as text.
 #include "tests/board_text.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
 
 #include "board/levelfile.h"
 #include "tests/support.h"
 
 namespace {
 
-std::string Layer(const std::string& picture) {
+std::string Layer(const std::vector<Cell>& cells) {
   std::string layer;
-  size_t start = picture.compare(0, 1, "\n") == 0 ? 1 : 0;
   for (int row = 0; row < BOARD_ROWS; row++) {
-    std::string cells;
-    if (start < picture.size()) {
-      size_t end = picture.find('\n', start);
-      end = end == std::string::npos ? picture.size() : end;
-      cells = picture.substr(start, end - start);
-      start = end + 1;
-    }
-    EXPECT_LE(cells.size(), static_cast<size_t>(BOARD_COLUMNS)) << "row " << row;
-    cells.resize(BOARD_COLUMNS, '.');
-    layer += cells + "\n";
+    layer += std::string(BOARD_COLUMNS, '.') + "\n";
   }
-  EXPECT_GE(start, picture.size()) << "more than 20 rows";
+  for (const Cell& cell : cells) {
+    layer.at(cell.row * (BOARD_COLUMNS + 1) + cell.column) = cell.what;
+  }
   return layer;
 }
 
 }  // namespace
 
-std::string BoardText(const std::string& objects, const std::string& ground,
+std::string BoardText(const std::vector<Cell>& objects, const std::vector<Cell>& ground,
                       const std::string& header) {
   return header + "objects\n" + Layer(objects) + "ground\n" + Layer(ground);
 }
@@ -48,19 +43,51 @@ void LoadBoardText(CLevel* board, const std::string& text) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "Load Level '" + path + "'... OK\n");
 }
 
-void FinishGlides(CLevel* board) {
-  for (auto& row : board->objectLayer) {
-    for (Tile& tile : row) {
-      if (tile.moving) {
-        tile.x = tile.destX;
-        tile.y = tile.destY;
-        tile.moving = 0;
-        tile.frame = 0;
+int DirectionOf(char letter) {
+  const std::string letters = "UDLR";
+  const int codes[] = {DIR_UP, DIR_DOWN, DIR_LEFT, DIR_RIGHT, 0};
+  return codes[std::min(letters.find(letter), letters.size())];
+}
+
+std::string Counters(const CLevel& board) {
+  std::ostringstream out;
+  out << "hero " << +board.heroX << "," << +board.heroY << " moves " << board.moveCount
+      << " pushes " << board.pushCount << " journal " << board.undoCount;
+  for (int index = 0; index < std::min(board.undoCount, UNDO_CAPACITY); index++) {
+    const UndoEntry& entry = board.undoJournal[index];
+    out << " (" << entry.direction << " " << entry.heroDirection << " " << entry.boxX << " "
+        << entry.boxY << ")";
+  }
+  return out.str();
+}
+
+std::string Describe(const Tile& tile) {
+  std::ostringstream out;
+  out << "kind " << tile.kind << " at " << tile.x << "," << tile.y << " size " << tile.w << "x"
+      << tile.h << " speed " << tile.speed << " row " << tile.row << " frame " << tile.frame;
+  if (tile.kind == TILE_HERO || tile.moving) {
+    out << " direction " << tile.direction;
+  }
+  if (tile.moving) {
+    out << " gliding to " << tile.destX << "," << tile.destY;
+  }
+  return out.str();
+}
+
+std::string Describe(const CLevel& board) {
+  std::ostringstream out;
+  out << Counters(board) << " boxes " << +board.boxCount << " lengths";
+  for (int length : board.infoLength) {
+    out << " " << length;
+  }
+  for (const auto* layer : {board.objectLayer, board.groundLayer}) {
+    for (int row = 0; row < BOARD_ROWS; row++) {
+      for (int column = 0; column < BOARD_COLUMNS; column++) {
+        if (layer[row][column].kind != TILE_NONE || layer[row][column].moving) {
+          out << "\n" << column << "," << row << " " << Describe(layer[row][column]);
+        }
       }
     }
   }
-}
-
-int KindAt(const CLevel& board, int column, int row) {
-  return board.objectLayer[row][column].kind;
+  return out.str();
 }

@@ -1,27 +1,41 @@
-// board_text.h: test boards drawn as text pictures and loaded like level files.
+// board_text.h: test boards placed cell by cell, loaded like level files and
+// described as text for comparing whole boards.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "board/level.h"
 
-// A text level from pictures of the upper-left corners of its object and
-// ground layers: lines of cells from column 0, row 0 first, padded with '.' to
-// 25 columns and 20 rows. A picture may begin with a line feed, so that a raw
-// string literal can start on the line after its quote. `header` lines
-// ("hero 3 4\n", "boxes 2\n") come first.
-std::string BoardText(const std::string& objects, const std::string& ground = "",
+// One cell of a text level: '@' hero, '#' wall, '$' box, '_' floor, 'o' place.
+struct Cell {
+  int column;
+  int row;
+  char what;
+};
+
+// A text level holding these cells on otherwise empty layers, after `header`
+// lines such as "hero 3 4\n".
+std::string BoardText(const std::vector<Cell>& objects, const std::vector<Cell>& ground = {},
                       const std::string& header = "");
 
 // The level file bytes of a text level; fails the test when it is not one.
 std::string LevelBytes(const std::string& text);
 
-// Loads a text level into `board` through a level file, as the game does,
-// without its progress line on the test's output.
+// Loads a text level into `board` through a level file, as the game does.
 void LoadBoardText(CLevel* board, const std::string& text);
 
-// Ends every glide on the board at its destination, as enough frames would.
-void FinishGlides(CLevel* board);
+// The direction code of a letter U, D, L or R; 0 for any other.
+int DirectionOf(char letter);
 
-// The kind of the object-layer tile at a cell.
-int KindAt(const CLevel& board, int column, int row);
+inline int KindAt(const CLevel& board, int column, int row) {
+  return board.objectLayer[row][column].kind;
+}
+
+// The hero's anchor, the counters and every entry that can be taken back.
+std::string Counters(const CLevel& board);
+// What a tile shows: kind, place, frame and picture; its direction only for
+// the hero, whose next journal entry records it, or while it glides.
+std::string Describe(const Tile& tile);
+// Counters, header and every tile that holds something or glides.
+std::string Describe(const CLevel& board);
