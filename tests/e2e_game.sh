@@ -173,11 +173,38 @@ press equal
 shoot "$work/next.png"
 [ "$(board_difference "$work/before.png" "$work/next.png")" != 0 ] || fail "Plus did not change the board"
 
+# Minus goes back to level 1, which its stored solution solves with real key
+# presses; the level-complete picture shows, and Space goes on to level 2.
+press minus
+first=$(sed -n 1p level/standart/list)
+solution=$(cat "level/source/${first%.lev}.solution")
+for ((i = 0; i < ${#solution}; i++)); do
+  case ${solution:i:1} in
+    U) key=Up ;; D) key=Down ;; L) key=Left ;; R) key=Right ;;
+  esac
+  xdotool keydown $key
+  sleep 0.05
+  xdotool keyup $key
+  sleep 0.2
+done
+sleep 0.3
+shoot "$work/solved.png"
+win_w=$(identify -format '%w' data/win.bmp)
+win_h=$(identify -format '%h' data/win.bmp)
+want=$(pixel data/win.bmp $((win_w / 2)) $((win_h / 2)))
+got=$(pixel "$work/solved.png" $((58 + win_w / 2)) $((150 + win_h / 2)))
+close_colour "$want" "$got" || fail "no level-complete picture after the solution of $first"
+press space
+
 press Escape
 expect_exit_zero
 
 loads_after=$(grep -c "^Load Level '" "$work/out.txt" || true)
 [ "$loads_after" -gt "$loads_before" ] || fail "no level load line after Plus"
+# Level 2 was loaded by Plus and again by Space on the level-complete screen.
+second=$(sed -n 2p level/standart/list)
+[ "$(grep -c "^Load Level 'level/standart/$second'... OK" "$work/out.txt")" -eq 2 ] ||
+  fail "Space on the level-complete screen did not load $second"
 
 # Start-up lines in their order.
 expected=("Init SDL video... OK" "Init SDL audio... OK|ERROR init audio subsysytem. " "Loadind image data... OK"
