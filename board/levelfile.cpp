@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstring>
 #include <sstream>
-#include <vector>
 
 #include "board/level.h"
 
@@ -19,20 +18,6 @@ const int LAYER_SIZE = BOARD_ROWS * BOARD_COLUMNS;
 const int INFO_TEXTS = 5;
 // The longest text each length byte can give and its buffer can hold.
 const int INFO_LIMITS[INFO_TEXTS] = {30, 127, 50, 50, 50};
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) {
-      end = text.size();
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
 
 std::string LineName(size_t index) {
   return "line " + std::to_string(index + 1);
@@ -100,6 +85,20 @@ void AppendLayer(const std::string& kinds, std::string* text) {
 }
 
 }  // namespace
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) {
+      end = text.size();
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
 
 bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* error) {
   const std::vector<std::string> lines = SplitLines(text);

@@ -26,9 +26,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The first 18 bytes of every level file.
 const char LEVEL_MAGIC[] = "VELM LEVEL PUZZLE ";
+
+// The lines of a text, split at line feeds. An empty line counts, but the end
+// of the text after a final line feed is no line: n lines give n entries
+// whether or not the last one ends with a line feed. Text levels and the level
+// pack's list are read this way.
+std::vector<std::string> SplitLines(const std::string& text);
 
 // Builds the bytes of a level file from a text level. False when the text is
 // not a level; `error` then says where and what.

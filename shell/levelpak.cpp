@@ -5,6 +5,7 @@
 #include <string>
 
 #include "board/level.h"
+#include "board/levelfile.h"
 #include "shell/game.h"
 
 int CGame::LoadLevelPak(const char* pack) {
@@ -21,16 +22,8 @@ int CGame::LoadLevelPak(const char* pack) {
       text += byte;
     }
   }
-  // Each line is a name, an empty line included. The end of the text after a
-  // final line feed is not a line: n names make n levels.
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) {
-      end = text.size();
-    }
-    levelList.push_back(std::string(pack) + "/" + text.substr(start, end - start));
-    start = end + 1;
+  for (const std::string& name : SplitLines(text)) {
+    levelList.push_back(std::string(pack) + "/" + name);
   }
 
   std::cout << "Load Level Pak '" << pack << "'... OK" << std::endl;
