@@ -20,7 +20,9 @@ if [ ! -e "$compat/libSDL-1.2.so.0" ]; then
   cp -P "$(dirname "$(find "$unpack/root" -name 'libSDL-1.2.so.0' | head -1)")"/libSDL-1.2.so* "$compat/"
 fi
 export LD_LIBRARY_PATH="$compat${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
-ldd "$build/velm2" | grep -q "$compat/libSDL-1.2.so.0" ||
+# Read ldd's whole answer first: grep -q stopping early would fail the pipe.
+libraries=$(ldd "$build/velm2")
+grep -q "$compat/libSDL-1.2.so.0" <<<"$libraries" ||
   { echo "FAIL: the game does not pick up the compatibility library"; exit 1; }
 
 # The leak checker cannot follow the compatibility library's threads at exit,
