@@ -73,16 +73,20 @@ bool LoadLevelBytes(const std::string& bytes, CLevel* level, std::string* error)
   return true;
 }
 
+bool CheckLevelSize(const std::string& contents, std::string* error) {
+  if (contents.size() >= LEVEL_CONTENTS_LIMIT) {
+    *error = "too large for a level: " + std::to_string(LEVEL_CONTENTS_LIMIT) + " bytes or more";
+    return false;
+  }
+  return true;
+}
+
 bool ReadLevelFileBytes(const std::string& path, std::string* bytes, std::string* error) {
   std::string contents;
   if (!ReadRegularFile(path, LEVEL_CONTENTS_LIMIT, &contents, error)) {
     return false;
   }
-  if (contents.size() >= LEVEL_CONTENTS_LIMIT) {
-    *error = "too large for a level: " + std::to_string(LEVEL_CONTENTS_LIMIT) + " bytes or more";
-    return false;
-  }
-  return LevelContentsToBytes(contents, bytes, error);
+  return CheckLevelSize(contents, error) && LevelContentsToBytes(contents, bytes, error);
 }
 
 bool ReadLevelFile(const std::string& path, CLevel* level, std::string* error) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "board/levelcheck.h"
 #include "board/levelfile.h"
 #include "board/levelread.h"
 
@@ -19,6 +20,7 @@ const char USAGE[] =
     "\n"
     "  build LEVEL LEVELFILE   writes the level file of a text level\n"
     "  show LEVEL              prints a level as a text level\n"
+    "  check LEVEL...          lists every fault a player would meet, one line each\n"
     "  --help                  prints this text\n"
     "\n"
     "A LEVEL is a level file or a text level (see level/README.md).\n";
@@ -78,6 +80,34 @@ int Show(const Arguments& args) {
   return 0;
 }
 
+int Check(const Arguments& args) {
+  if (args.empty()) {
+    fputs(USAGE, stdout);
+    return EXIT_USAGE;
+  }
+  int status = 0;
+  for (const std::string& path : args) {
+    std::string contents;
+    std::string error;
+    if (!ReadRegularFile(path, LEVEL_CONTENTS_LIMIT, &contents, &error) ||
+        !CheckLevelSize(contents, &error)) {
+      PrintError(path, error);
+      status = 1;
+      continue;
+    }
+    const std::vector<std::string> problems = CheckLevelContents(contents);
+    for (const std::string& problem : problems) {
+      printf("%s: %s\n", path.c_str(), problem.c_str());
+    }
+    if (problems.empty()) {
+      printf("%s: OK\n", path.c_str());
+    } else {
+      status = 1;
+    }
+  }
+  return status;
+}
+
 int Help(const Arguments&) {
   fputs(USAGE, stdout);
   return 0;
@@ -91,6 +121,7 @@ struct Command {
 const Command COMMANDS[] = {
     {"build", Build},
     {"show", Show},
+    {"check", Check},
     {"--help", Help},
 };
 
