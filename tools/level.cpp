@@ -165,7 +165,8 @@ int Import(const Arguments& args) {
       PrintError(output, "can't write");
       return 1;
     }
-    printf("%s: level %d '%s'\n", output.c_str(), level.number, level.title.c_str());
+    const std::string title = level.title.empty() ? "" : " '" + level.title + "'";
+    printf("%s: level %d%s\n", output.c_str(), level.number, title.c_str());
   }
   return status;
 }
