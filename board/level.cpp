@@ -77,6 +77,7 @@ void CLevel::Load(const char* path) {
   fclose(file);
   printf("Load Level '%s'... OK\n", path);
   *this = next;
+  loaded = true;
   moveCount = 0;
   pushCount = 0;
   undoCount = 0;
