@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
   }
   const std::string out = argv[1];
 
-  art::CellFont font;
-  if (!art::ReadCellFont(&font)) {
+  art::Type type;
+  if (!type.Read()) {
     return 1;
   }
 
@@ -28,14 +28,14 @@ int main(int argc, char** argv) {
   };
   const Picture pictures[] = {
       {"back1.bmp", art::DrawBackground(), true},
-      {"win.bmp", art::DrawWin(font), true},
+      {"win.bmp", art::DrawWin(type), true},
       {"hero.bmp", art::DrawHero(), true},
       {"wall.bmp", art::DrawWall(), true},
       {"box.bmp", art::DrawBox(), true},
       {"place.bmp", art::DrawPlace(), true},
       {"floor.bmp", art::DrawFloor(), true},
       {"cursor.bmp", art::DrawCursor(), false},
-      {"font7x14.bmp", art::DrawFontSheet(font), false},
+      {"font7x14.bmp", art::DrawFontSheet(type.cells), false},
   };
   for (const Picture& picture : pictures) {
     const std::string path = out + "/" + picture.name;

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+struct FT_LibraryRec_;
+struct FT_FaceRec_;
+
 namespace art {
 
 const int GLYPH_W = 7;
@@ -27,13 +30,27 @@ struct Lettering {
   }
 };
 
-// Reads the 7x14 font from xfonts-base. False, with an error line printed,
-// when it cannot.
-bool ReadCellFont(CellFont* font);
+// The generator's type: the 7x14 cell font of the font sheet, and the smooth
+// display face of the level-complete panel (DejaVu Sans Bold, from
+// fonts-dejavu-core). Both are read with FreeType when the generator starts.
+class Type {
+ public:
+  Type() = default;
+  Type(const Type&) = delete;
+  Type& operator=(const Type&) = delete;
+  ~Type();
 
-// Sets `text` in the display face, DejaVu Sans Bold from fonts-dejavu-core, at
-// `pixelSize` pixels to the em, antialiased. False, with an error line
-// printed, when the face cannot be read.
-bool SetText(const char* text, int pixelSize, Lettering* lettering);
+  // Reads both fonts. False, with an error line printed, when one is missing.
+  bool Read();
+  // Sets a line of text in the display face at `pixelSize` pixels to the em,
+  // antialiased.
+  Lettering Set(const char* text, int pixelSize) const;
+
+  CellFont cells;
+
+ private:
+  FT_LibraryRec_* library = nullptr;
+  FT_FaceRec_* display = nullptr;
+};
 
 }  // namespace art

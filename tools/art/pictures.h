@@ -18,7 +18,7 @@ Canvas DrawPlace();
 Canvas DrawHero();
 Canvas DrawBackground();
 Canvas DrawCursor();
-Canvas DrawWin(const CellFont& font);
+Canvas DrawWin(const Type& type);
 Canvas DrawFontSheet(const CellFont& font);
 
 }  // namespace art

@@ -4,62 +4,6 @@
 #include "tools/art/pictures.h"
 
 namespace art {
-namespace {
-
-// A line of text as a bitmap, for lettering larger than the font: the glyph
-// cells of its characters side by side, true where a glyph pixel is set.
-struct Bits {
-  int width = 0;
-  int height = GLYPH_H;
-  std::vector<bool> bits;
-  bool At(int x, int y) const {
-    return x >= 0 && y >= 0 && x < width && y < height && bits[y * width + x];
-  }
-};
-
-Bits Spell(const CellFont& font, const char* text) {
-  Bits l;
-  const int length = static_cast<int>(std::char_traits<char>::length(text));
-  l.width = GLYPH_W * length;
-  l.bits.assign(l.width * l.height, false);
-  for (int i = 0; i < length; i++) {
-    const int c = static_cast<unsigned char>(text[i]);
-    for (int y = 0; y < GLYPH_H; y++) {
-      for (int x = 0; x < GLYPH_W; x++) {
-        l.bits[y * l.width + i * GLYPH_W + x] = font.At(c, x, y);
-      }
-    }
-  }
-  return l;
-}
-
-// Doubles a bitmap, rounding its diagonals instead of making stairs of them.
-Bits Scale2x(const Bits& in) {
-  Bits out;
-  out.width = 2 * in.width;
-  out.height = 2 * in.height;
-  out.bits.assign(out.width * out.height, false);
-  for (int y = 0; y < in.height; y++) {
-    for (int x = 0; x < in.width; x++) {
-      const bool p = in.At(x, y);
-      const bool a = in.At(x, y - 1), b = in.At(x + 1, y), c = in.At(x - 1, y), d = in.At(x, y + 1);
-      bool e0 = p, e1 = p, e2 = p, e3 = p;
-      if (b != c && a != d) {
-        e0 = c == a ? c : p;
-        e1 = a == b ? b : p;
-        e2 = d == c ? c : p;
-        e3 = b == d ? d : p;
-      }
-      out.bits[(2 * y) * out.width + 2 * x] = e0;
-      out.bits[(2 * y) * out.width + 2 * x + 1] = e1;
-      out.bits[(2 * y + 1) * out.width + 2 * x] = e2;
-      out.bits[(2 * y + 1) * out.width + 2 * x + 1] = e3;
-    }
-  }
-  return out;
-}
-
-}  // namespace
 
 // The background: a quilt of low diamonds lit from the upper left, dark and
 // calm so the board stands out. 80 x 80 divides 640 x 480.
@@ -86,20 +30,20 @@ Canvas DrawBackground() {
 
 namespace {
 
-// Draws lettering with a drop shadow down and right, shaded from `upper` at
-// its top to `lower` at its bottom.
-void DrawLettering(Canvas& canvas, const Bits& l, int left, int top, int shadow, Colour upper,
+// Draws lettering centred on (cx, cy) with a drop shadow down and right,
+// shaded from `upper` at its top to `lower` at its bottom. The letters' soft
+// edges blend with the panel already drawn there.
+void DrawLettering(Canvas& canvas, const Lettering& l, int cx, int cy, int shadow, Colour upper,
                    Colour lower) {
+  const int left = cx - l.width / 2;
+  const int top = cy - l.height / 2;
   for (int pass = 0; pass < 2; pass++) {
     const int dx = pass == 0 ? shadow : 0;
     for (int y = 0; y < l.height; y++) {
       for (int x = 0; x < l.width; x++) {
-        if (!l.At(x, y)) {
-          continue;
-        }
         const Colour c =
             pass == 0 ? SHADOW : Mix(upper, lower, static_cast<float>(y) / (l.height - 1));
-        canvas.Set(left + x + dx, top + y + dx, c);
+        canvas.Paint(left + x + dx, top + y + dx, c, l.At(x, y));
       }
     }
   }
@@ -140,7 +84,7 @@ void DrawStar(Canvas& canvas, float cx, float cy, float radius) {
 
 // The level-complete panel with its shadow: 524 x 180 drawn at (58, 150) sits
 // in the middle of the 640 x 480 screen.
-Canvas DrawWin(const CellFont& font) {
+Canvas DrawWin(const Type& type) {
   const int width = 524;
   const int height = 180;
   const int drop = 6;
@@ -150,9 +94,10 @@ Canvas DrawWin(const CellFont& font) {
   const Shape outer = RoundRect(0, 0, panelW, panelH, 18);
   const Shape border = RoundRect(4, 4, panelW - 4, panelH - 4, 14);
   const Shape inner = RoundRect(8, 8, panelW - 8, panelH - 8, 10);
+  // Without blending on the screen a shadow is a solid dark shape.
   for (int y = drop; y < height; y++) {
     for (int x = drop; x < width; x++) {
-      if (((x + y) & 1) == 0 && outer.Inside(x - drop + 0.5f, y - drop + 0.5f)) {
+      if (outer.Inside(x - drop + 0.5f, y - drop + 0.5f)) {
         canvas.Set(x, y, SHADOW);
       }
     }
@@ -167,14 +112,13 @@ Canvas DrawWin(const CellFont& font) {
       canvas, 0, 0, panelW, panelH, [&](float x, float y) { return inner.Inside(x, y); },
       [&](float, float y) { return Mix(Shade(NIGHT, 1.5f), Shade(NIGHT, 0.8f), y / panelH); });
 
-  const Bits title = Scale2x(Scale2x(Spell(font, "LEVEL COMPLETE")));
-  DrawLettering(canvas, title, (panelW - title.width) / 2, 28, 3, PALE, AMBER);
+  DrawLettering(canvas, type.Set("LEVEL COMPLETE", 38), panelW / 2, 56, 3, PALE, AMBER);
   FillRect(canvas, 60, 101, panelW - 60, 102, Shade(AMBER, 0.8f));
   FillRect(canvas, 60, 102, panelW - 60, 103, SHADOW);
   DrawStar(canvas, 36, 56, 16);
   DrawStar(canvas, panelW - 37, 56, 16);
-  const Bits hint = Scale2x(Spell(font, "Space: next level"));
-  DrawLettering(canvas, hint, (panelW - hint.width) / 2, 118, 2, TEXT, Shade(TEXT, 0.8f));
+  DrawLettering(canvas, type.Set("Space: next level", 24), panelW / 2, 134, 2, TEXT,
+                Shade(TEXT, 0.8f));
   return canvas;
 }
 
