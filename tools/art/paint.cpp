@@ -63,16 +63,12 @@ void FillRect(Canvas& canvas, int x0, int y0, int x1, int y1, Colour colour) {
   }
 }
 
-void DitheredShadow(Canvas& canvas, int left, int top, float cx, float cy, float rx, float ry) {
-  for (int y = static_cast<int>(cy - ry); y <= static_cast<int>(cy + ry); y++) {
-    for (int x = static_cast<int>(cx - rx); x <= static_cast<int>(cx + rx); x++) {
-      const float dx = (x + 0.5f - cx) / rx;
-      const float dy = (y + 0.5f - cy) / ry;
-      if (dx * dx + dy * dy <= 1 && ((x + y) & 1) == 0) {
-        canvas.Set(left + x, top + y, SHADOW);
-      }
-    }
-  }
+void ContactShadow(Canvas& canvas, float cx, float cy, float rx, float ry) {
+  const Shape shadow = Ellipse(cx, cy, rx, ry);
+  FillArea(
+      canvas, shadow.Left(), shadow.Top(), shadow.Right(), shadow.Bottom(),
+      [&](float x, float y) { return shadow.Inside(x, y); },
+      [](float, float) { return GROUND_SHADOW; });
 }
 
 namespace {

@@ -29,6 +29,8 @@ inline Colour Shade(Colour c, float factor) {
 // The palette shared by all pictures.
 const Colour OUTLINE = Rgb(30, 22, 28);
 const Colour SHADOW = Rgb(16, 14, 24);
+// Shaded floor: what a shadow on the ground looks like without blending.
+const Colour GROUND_SHADOW = Rgb(52, 42, 36);
 const Colour NIGHT = Rgb(30, 36, 60);
 const Colour STONE = Rgb(150, 160, 184);
 const Colour MORTAR = Rgb(74, 78, 100);
@@ -186,8 +188,10 @@ void Fill(Canvas& canvas, const Shape& shape, Colour colour);
 // A part of a figure: a dark rim one pixel wide, then the lit part inside it.
 void Part(Canvas& canvas, const Shape& shape, Colour colour);
 void FillRect(Canvas& canvas, int x0, int y0, int x1, int y1, Colour colour);
-// A soft shadow: every other pixel of an ellipse, so the ground shows through.
-void DitheredShadow(Canvas& canvas, int left, int top, float cx, float cy, float rx, float ry);
+// The shadow a figure casts where it stands. The screen cannot blend, so it is
+// a solid, flat, dark ellipse in the colour of shaded ground, small enough to
+// read as a shadow rather than a hole.
+void ContactShadow(Canvas& canvas, float cx, float cy, float rx, float ry);
 
 // Writes a 24-bit BMP: covered pixels in their colour, the rest pure magenta.
 // With `dither`, colours are dithered to the 16-bit display's 5-6-5 levels.

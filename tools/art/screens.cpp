@@ -122,8 +122,10 @@ Canvas DrawWin(const Type& type) {
   return canvas;
 }
 
-// The mouse pointer: an arrow whose tip is the top-left pixel, with a
-// dithered shadow down and right.
+// The mouse pointer: an arrow whose tip is the top-left pixel. The screen
+// cannot blend, so its shadow is solid: a dark grey, lighter than the outline
+// so that it reads as shadow rather than a thicker outline, and offset more
+// to the right than down so that it shows along the arrow's slanted edge too.
 Canvas DrawCursor() {
   static const char* const ARROW[] = {
       "X",         "XX",        "XoX",        "XooX",        "XoooX",        "XooooX",   "XoooooX",
@@ -140,9 +142,7 @@ Canvas DrawCursor() {
           continue;
         }
         if (pass == 0) {
-          if (((x + y) & 1) == 0) {
-            canvas.Set(x + 2, y + 2, SHADOW);
-          }
+          canvas.Set(x + 2, y + 1, Rgb(48, 44, 60));
         } else if (p == 'X') {
           canvas.Set(x, y, OUTLINE);
         } else {
