@@ -1,4 +1,5 @@
-// art.cpp: draws the game's pictures from code and writes them as BMP files.
+// art.cpp: draws the game's pictures and its icon from code and writes them
+// as BMP and PNG files.
 //
 // Usage: velm2-art OUTDIR. The drawing is in tools/art/. The same build writes
 // the same bytes on every run, so the pictures in data/ can be checked against
@@ -40,6 +41,14 @@ int main(int argc, char** argv) {
   for (const Picture& picture : pictures) {
     const std::string path = out + "/" + picture.name;
     if (!art::Save(picture.canvas, picture.dither, path)) {
+      return 1;
+    }
+    printf("Wrote %s\n", path.c_str());
+  }
+  // The application icon, for the desktop rather than the game.
+  for (int size : {128, 48}) {
+    const std::string path = out + (size == 128 ? "/velm2.png" : "/velm2-48.png");
+    if (!art::SavePng(art::DrawIcon(size), path)) {
       return 1;
     }
     printf("Wrote %s\n", path.c_str());

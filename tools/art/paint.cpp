@@ -2,6 +2,7 @@
 #include "tools/art/paint.h"
 
 #include <SDL/SDL.h>
+#include <png.h>
 
 #include <cstdio>
 
@@ -71,6 +72,52 @@ void ContactShadow(Canvas& canvas, float cx, float cy, float rx, float ry) {
       [](float, float) { return GROUND_SHADOW; });
 }
 
+Canvas Cut(const Canvas& canvas, int left, int top, int width, int height) {
+  Canvas part(width, height);
+  part.Place(canvas, -left, -top);
+  return part;
+}
+
+Canvas Enlarged(const Canvas& canvas, int factor) {
+  Canvas large(canvas.width * factor, canvas.height * factor);
+  for (int y = 0; y < large.height; y++) {
+    for (int x = 0; x < large.width; x++) {
+      const int i = y / factor * canvas.width + x / factor;
+      large.Paint(x, y, canvas.colour[i], canvas.cover[i]);
+    }
+  }
+  return large;
+}
+
+Canvas Shrunk(const Canvas& canvas, int width, int height) {
+  Canvas small(width, height);
+  const float sx = static_cast<float>(canvas.width) / width;
+  const float sy = static_cast<float>(canvas.height) / height;
+  for (int y = 0; y < height; y++) {
+    for (int x = 0; x < width; x++) {
+      // The share of each source pixel that falls inside this pixel's area.
+      float r = 0, g = 0, b = 0, cover = 0, area = 0;
+      for (int v = static_cast<int>(y * sy); v < std::ceil((y + 1) * sy); v++) {
+        const float h = std::min<float>(v + 1, (y + 1) * sy) - std::max<float>(v, y * sy);
+        for (int u = static_cast<int>(x * sx); u < std::ceil((x + 1) * sx); u++) {
+          const float w = std::min<float>(u + 1, (x + 1) * sx) - std::max<float>(u, x * sx);
+          const int i = v * canvas.width + u;
+          const float weight = w * h * canvas.cover[i];
+          r += canvas.colour[i].r * weight;
+          g += canvas.colour[i].g * weight;
+          b += canvas.colour[i].b * weight;
+          cover += weight;
+          area += w * h;
+        }
+      }
+      if (cover > 0) {
+        small.Paint(x, y, {r / cover, g / cover, b / cover}, cover / area);
+      }
+    }
+  }
+  return small;
+}
+
 namespace {
 
 // The game shows everything at 16 bits per pixel, which would band smooth
@@ -120,6 +167,44 @@ bool Save(const Canvas& canvas, bool dither, const std::string& path) {
   SDL_FreeSurface(surface);
   if (!saved) {
     printf("ERROR velm2-art: can't write %s. %s\n", path.c_str(), SDL_GetError());
+  }
+  return saved;
+}
+
+bool SavePng(const Canvas& canvas, const std::string& path) {
+  FILE* file = fopen(path.c_str(), "wb");
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  std::vector<png_byte> row(4 * canvas.width);
+  bool saved = false;
+  // libpng reports a failure by jumping back here.
+  if (file && info && setjmp(png_jmpbuf(png)) == 0) {
+    png_init_io(png, file);
+    // Fixed settings and no time stamp: the same picture gives the same bytes.
+    png_set_compression_level(png, 9);
+    png_set_IHDR(png, info, canvas.width, canvas.height, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < canvas.height; y++) {
+      for (int x = 0; x < canvas.width; x++) {
+        const int i = y * canvas.width + x;
+        const Colour c = canvas.colour[i];
+        const float channels[] = {c.r, c.g, c.b, 255 * canvas.cover[i]};
+        for (int k = 0; k < 4; k++) {
+          row[4 * x + k] = static_cast<png_byte>(std::clamp(std::lround(channels[k]), 0L, 255L));
+        }
+      }
+      png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    saved = true;
+  }
+  png_destroy_write_struct(&png, &info);
+  if (file) {
+    saved = fclose(file) == 0 && saved;
+  }
+  if (!saved) {
+    printf("ERROR velm2-art: can't write %s\n", path.c_str());
   }
   return saved;
 }

@@ -102,6 +102,14 @@ struct Canvas {
   std::vector<float> cover;
 };
 
+// The part of a canvas with its top-left corner at (left, top).
+Canvas Cut(const Canvas& canvas, int left, int top, int width, int height);
+// A canvas `factor` times as large, every pixel a square block.
+Canvas Enlarged(const Canvas& canvas, int factor);
+// A canvas shrunk to the given size, each pixel the average of the area it
+// covers, colours weighted by their coverage so that edges stay clean.
+Canvas Shrunk(const Canvas& canvas, int width, int height);
+
 // Fills whatever `inside` holds within the box, 4 x 4 samples per pixel so that
 // edges between shapes are smooth; `colourAt` is asked at pixel centres.
 template <typename Inside, typename ColourAt>
@@ -196,5 +204,8 @@ void ContactShadow(Canvas& canvas, float cx, float cy, float rx, float ry);
 // Writes a 24-bit BMP: covered pixels in their colour, the rest pure magenta.
 // With `dither`, colours are dithered to the 16-bit display's 5-6-5 levels.
 bool Save(const Canvas& canvas, bool dither, const std::string& path);
+// Writes an 8-bit RGBA PNG, with the coverage as alpha: for the desktop,
+// which blends, unlike the game's screen.
+bool SavePng(const Canvas& canvas, const std::string& path);
 
 }  // namespace art

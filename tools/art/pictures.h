@@ -20,5 +20,7 @@ Canvas DrawBackground();
 Canvas DrawCursor();
 Canvas DrawWin(const Type& type);
 Canvas DrawFontSheet(const CellFont& font);
+// The application icon, `size` pixels square: 128, or less for a smaller one.
+Canvas DrawIcon(int size);
 
 }  // namespace art
