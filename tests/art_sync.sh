@@ -2,14 +2,15 @@
 # art_sync.sh: the pictures in data/ are exactly what velm2-art draws.
 #
 # Usage, from the repository root: bash tests/art_sync.sh BUILDDIR. Runs the
-# generator into a fresh directory and compares all nine pictures byte for byte
-# with data/. After changing tools/art.cpp, run BUILDDIR/velm2-art data and
-# commit the pictures with it.
+# generator into a fresh directory and compares the nine pictures and the two
+# icons byte for byte with data/. After changing the generator, run
+# BUILDDIR/velm2-art data and commit the pictures with it.
 set -euo pipefail
 
 build=${1:?usage: art_sync.sh BUILDDIR}
 generator="$build/velm2-art"
-pictures=(back1 win hero wall box place floor cursor font7x14)
+pictures=(back1.bmp win.bmp hero.bmp wall.bmp box.bmp place.bmp floor.bmp cursor.bmp font7x14.bmp
+  velm2.png velm2-48.png)
 
 fail() {
   echo "FAIL art_sync: $*"
@@ -26,8 +27,7 @@ trap 'rm -rf "$work"' EXIT
 }
 
 differing=()
-for picture in "${pictures[@]}"; do
-  file="$picture.bmp"
+for file in "${pictures[@]}"; do
   [ -f "$work/$file" ] || fail "the generator did not write $file"
   [ -f "data/$file" ] || fail "data/$file is missing; run $generator data"
   if ! cmp -s "$work/$file" "data/$file"; then
