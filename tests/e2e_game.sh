@@ -45,14 +45,10 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" = 640 ] && [ "$HEIGHT" = 480 ] || fail "window is ${WIDTH}x${HEIGHT}, expected 640x480"
 
-shoot() {
-  import -window "$window" "$work/$1.png" 2>/dev/null
-}
-# Number of pixels that differ between two screenshots in the board area
-# (below the frame rate line, left of the counters, above the key help).
-board_difference() {
-  compare -metric AE -crop 560x400+0+20 "$work/$1.png" "$work/$2.png" null: 2>&1 | sed 's/ .*//' || true
-}
+first=$(sed -n 1p level/standart/list)
+second=$(sed -n 2p level/standart/list)
+read -r -a steps <<<"$(sed 's/U/Up /g; s/D/Down /g; s/L/Left /g; s/R/Right /g' \
+  "level/source/${first%.lev}.solution")"
 press() {
   xdotool keydown "$1"
   sleep "${2:-0.06}"
@@ -60,38 +56,22 @@ press() {
   sleep "${3:-0.5}"
 }
 
-first=$(sed -n 1p level/standart/list)
-second=$(sed -n 2p level/standart/list)
-read -r -a steps <<<"$(sed 's/U/Up /g; s/D/Down /g; s/L/Left /g; s/R/Right /g' \
-  "level/source/${first%.lev}.solution")"
-
-# The first step of level 1's solution moves the hero; Backspace takes it back.
-shoot start
+# Backspace takes back the first step of level 1's solution: the board area
+# (below the frame rate, left of the counters, above the key help) is as before.
+import -window "$window" "$work/start.png"
 press "${steps[0]}"
-shoot walked
-[ "$(board_difference start walked)" != 0 ] || fail "${steps[0]} did not move the hero"
 press BackSpace
-shoot undone
-[ "$(board_difference start undone)" = 0 ] || fail "Backspace did not take the step back"
+import -window "$window" "$work/undone.png"
+difference=$(compare -metric AE -crop 560x400+0+20 "$work/start.png" "$work/undone.png" null: 2>&1) ||
+  fail "Backspace did not take the first step back: $difference pixels differ"
 
-# Plus goes on to level 2, Minus back to level 1.
+# Plus, Minus, then the whole solution; Space on the level-complete screen
+# goes on to level 2. Each loads its level, as the output tells below.
 press equal
-shoot next
-[ "$(board_difference start next)" != 0 ] || fail "Plus did not change the board"
 press minus
-shoot back
-[ "$(board_difference start back)" = 0 ] || fail "Minus did not bring level 1 back"
-
-# The whole solution shows the level-complete picture; Space goes on.
 for key in "${steps[@]}"; do
   press "$key" 0.05 0.2
 done
-sleep 0.3
-shoot solved
-read -r win_w win_h <<<"$(identify -format '%w %h' data/win.bmp)"
-compare -metric AE -fuzz 6% "data/win.bmp[1x1+$((win_w / 2))+$((win_h / 2))]" \
-  "$work/solved.png[1x1+$((58 + win_w / 2))+$((150 + win_h / 2))]" null: >/dev/null 2>&1 ||
-  fail "no level-complete picture after the solution of $first"
 press space
 press Escape
 
@@ -105,12 +85,13 @@ wait "$game_pid" || code=$?
 game_pid=""
 [ "$code" -eq 0 ] || fail "exit code $code, expected 0"
 
-# Start-up lines in their order; level 2 loaded by Plus and again by Space.
-lines=$(head -5 "$work/out.txt" | cut -c1-12 | sed 's/^ERROR init a/Init SDL aud/' | paste -sd'|')
-[ "$lines" = "Init SDL vid|Init SDL aud|Loadind imag|Load Level P|Load Level '" ] ||
-  fail "start-up lines begin $lines"
-[ "$(grep -c "^Load Level 'level/standart/$second'... OK" "$work/out.txt")" -eq 2 ] ||
-  fail "Space on the level-complete screen did not load $second"
+# Start-up lines, then level 1, Plus, Minus and Space load their levels.
+sed -i 's/^ERROR init audio subsysytem\. .*/Init SDL audio... OK/' "$work/out.txt"
+printf "%s\n" "Init SDL video... OK" "Init SDL audio... OK" "Loadind image data... OK" \
+  "Load Level Pak 'level/standart'... OK" "Load Level 'level/standart/$first'... OK" \
+  "Load Level 'level/standart/$second'... OK" "Load Level 'level/standart/$first'... OK" \
+  "Load Level 'level/standart/$second'... OK" | diff - "$work/out.txt" ||
+  fail "the game's output differs as shown"
 
 if [ "$failures" -ne 0 ]; then
   echo "--- game output ---"
