@@ -62,22 +62,4 @@ TEST_F(UndoTest, AStepBeyondAFullJournalDropsOnlyTheOldestEntry) {
   EXPECT_EQ(Describe(board), Describe(afterFirstStep));
 }
 
-// Entries only come from steps, but whatever one holds, an undo stays on the
-// grid: an entry that would take the hero off the top, or move a box from or
-// to a cell off the grid, is given up and the board kept.
-TEST_F(UndoTest, AnEntryReachingOffTheGridIsGivenUp) {
-  const UndoEntry entries[] = {{DIR_DOWN, 0, 0, 0}, {DIR_LEFT, 0, 30, 40}, {DIR_RIGHT, 0, 23, 5}};
-  for (const UndoEntry& entry : entries) {
-    SCOPED_TRACE(&entry - entries);
-    LoadBoardText(&board, BoardText({{10, 0, '@'}}));
-    board.moveCount = 1;
-    board.undoJournal[0] = entry;
-    board.undoCount = 1;
-    const std::string before = Describe(board);
-    board.Undo();
-    board.undoCount = 1;
-    EXPECT_EQ(Describe(board), before);
-  }
-}
-
 }  // namespace
