@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "board/levelfile.h"
+#include "board/regularfile.h"
 
 namespace {
 
@@ -45,7 +46,9 @@ bool ReadLayer(FILE* file, Tile (&layer)[BOARD_ROWS][BOARD_COLUMNS], int frame, 
 }  // namespace
 
 void CLevel::Load(const char* path) {
-  FILE* file = fopen(path, "rb");
+  // Only a plain file can be a level: a directory, FIFO or device is refused
+  // like a missing file instead of hanging or being read without end.
+  FILE* file = OpenRegularFile(path);
   if (!file) {
     printf("ERROR Load Level '%s': can't open file\n", path);
     return;

@@ -1,6 +1,8 @@
 // image.cpp: BMP pictures to display-format surfaces, and tiled textures.
 #include "gfx/image.h"
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -68,6 +70,11 @@ bool IsSoundBmp(const std::vector<Uint8>& file) {
 // Reads a whole picture file through the library, when it is a sound BMP.
 std::vector<Uint8> ReadBmpFile(const char* path) {
   std::vector<Uint8> file;
+  // A FIFO would hang the open and a device never end: plain files only.
+  struct stat status;
+  if (stat(path, &status) != 0 || !S_ISREG(status.st_mode)) {
+    return file;
+  }
   SDL_RWops* source = SDL_RWFromFile(path, "rb");
   if (!source) {
     return file;

@@ -7,20 +7,22 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "board/levelfile.h"
+#include "board/regularfile.h"
 
 namespace {
 
+// Far more than any level file (at most 1333 bytes) or text level needs.
+const long MAX_INPUT_BYTES = 1 << 20;
+
 bool ReadFile(const char* path, std::string* bytes) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    printf("ERROR velm2-level: can't open '%s'\n", path);
+  std::string error;
+  if (!ReadRegularFile(path, MAX_INPUT_BYTES, bytes, &error)) {
+    printf("ERROR velm2-level: '%s': %s\n", path, error.c_str());
     return false;
   }
-  bytes->assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   return true;
 }
 
