@@ -90,3 +90,18 @@ AnchorSet OpenAnchors(const std::vector<int>& walls) {
   }
   return open;
 }
+
+AnchorSet Reach(const AnchorSet& free, int from) {
+  AnchorSet reach;
+  reach.set(from);
+  for (;;) {
+    // Column 24 is never free, so shifting across a row's end finds nothing.
+    const AnchorSet grown =
+        reach |
+        ((reach << 1 | reach >> 1 | reach << BOARD_COLUMNS | reach >> BOARD_COLUMNS) & free);
+    if (grown == reach) {
+      return reach;
+    }
+    reach = grown;
+  }
+}

@@ -44,3 +44,6 @@ AnchorSet OpenAnchors(const std::vector<int>& walls);
 
 // True when two bodies anchored at `a` and `b` share a cell.
 bool BodiesOverlap(int a, int b);
+
+// Every anchor a body reaches from `from` by single steps over `free` anchors.
+AnchorSet Reach(const AnchorSet& free, int from);

@@ -67,22 +67,6 @@ AnchorSet FreeAnchors(const AnchorSet& open, const std::vector<int>& boxes) {
   return free;
 }
 
-// Every anchor the hero reaches from `hero` by free steps.
-AnchorSet Reach(const AnchorSet& free, int hero) {
-  AnchorSet reach;
-  reach.set(hero);
-  for (;;) {
-    // Column 24 is never free, so shifting across a row's end finds nothing.
-    const AnchorSet grown =
-        reach |
-        ((reach << 1 | reach >> 1 | reach << BOARD_COLUMNS | reach >> BOARD_COLUMNS) & free);
-    if (grown == reach) {
-      return reach;
-    }
-    reach = grown;
-  }
-}
-
 int FirstOf(const AnchorSet& set) {
   return static_cast<int>(set._Find_first());
 }
