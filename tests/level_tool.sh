@@ -35,6 +35,8 @@ expect 1 "ERROR velm2-level: '$tmp/missing.txt': can't open: No such file or dir
 [ ! -e "$tmp/out.lev" ]
 expect 1 "ERROR velm2-level: '$tmp/pipe': can't open: not a regular file" \
   "$tool" import "$tmp/pipe"
+expect 1 "ERROR velm2-level: '$tmp/pipe': can't write: not a regular file" \
+  "$tool" build level/source/nook.txt "$tmp/pipe"
 expect 2 "ERROR velm2-level: unknown option '--fast'" \
   "$tool" import "$tmp/short.lev" --fast
 "$tool" frobnicate >/dev/null && exit 1

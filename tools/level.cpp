@@ -5,7 +5,6 @@
 // Results go to standard output, each fault as one ERROR line naming the file,
 // and the exit status is 0 only when the command did all it was asked.
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -70,12 +69,12 @@ int Build(const Arguments& args) {
     return EXIT_USAGE;
   }
   std::string bytes;
+  std::string error;
   if (!ReadLevel(args[0], &bytes)) {
     return 1;
   }
-  std::ofstream level(args[1], std::ios::binary);
-  if (!level.write(bytes.data(), bytes.size()) || !level.flush()) {
-    PrintError(args[1], "can't write");
+  if (!WriteRegularFile(args[1], bytes, &error)) {
+    PrintError(args[1], error);
     return 1;
   }
   return 0;
@@ -172,9 +171,8 @@ int Import(const Arguments& args) {
     char number[16];
     snprintf(number, sizeof number, "-%03d.txt", level.number);
     const std::string output = directory + "/" + name + number;
-    std::ofstream file(output, std::ios::binary);
-    if (!file.write(levelText.data(), levelText.size()) || !file.flush()) {
-      PrintError(output, "can't write");
+    if (!WriteRegularFile(output, levelText, &error)) {
+      PrintError(output, error);
       return 1;
     }
     const std::string title = level.title.empty() ? "" : " '" + level.title + "'";
