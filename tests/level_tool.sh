@@ -24,8 +24,6 @@ expect() {
 # Faults are one line each on standard output and end the command with an error.
 printf 'VELM' >"$tmp/short.lev"
 mkfifo "$tmp/pipe"
-expect 1 "ERROR velm2-level: '$tmp/short.lev': expected at least 26 bytes but found 4" \
-  "$tool" show "$tmp/short.lev"
 expect 1 "$tmp/short.lev: the file ends after 4 bytes, inside the header
 $tmp/level.lev: OK
 ERROR velm2-level: '$tmp/pipe': can't open: not a regular file" \
