@@ -236,7 +236,7 @@ TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
   auto level = std::make_unique<CLevel>();
   int solvable = 0;
   int unsolvable = 0;
-  for (int round = 0; round < 60; round++) {
+  for (int round = 0; round < 30; round++) {
     SCOPED_TRACE("round " + std::to_string(round));
     SmallRoom(&random, level.get(), 8, 6 + round % 2 * 2);
     const std::pair<int, int> byPushes = ReferenceCost(*level, false);
@@ -258,8 +258,8 @@ TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
     EXPECT_EQ(result.moveCount, byMoves.second);
     EXPECT_EQ(result.pushCount, byMoves.first);
   }
-  EXPECT_GT(solvable, 15) << unsolvable;
-  EXPECT_GT(unsolvable, 5);
+  EXPECT_GT(solvable, 8) << unsolvable;
+  EXPECT_GT(unsolvable, 3);
 }
 
 struct ReplayCase {
