@@ -10,6 +10,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <string>
 
 #include "gfx/tile.h"
 
@@ -81,3 +82,9 @@ class CLevel {
   // solved; after a failed start it must show the empty room instead.
   bool loaded = false;
 };
+
+// Reads the bytes of a level file into `level` as CLevel::Load reads a file,
+// printing nothing, and empties the counters and the journal. False, with
+// `level` unchanged, when the bytes end before the ground layer does. The
+// magic is stored as given and not checked.
+bool FillLevel(const std::string& bytes, CLevel* level);
