@@ -9,10 +9,11 @@
 
 namespace {
 
-// Reads up to `size` bytes. At the end of the file the rest of the buffer keeps
-// its earlier contents; the first layer byte then notices the end.
-void ReadBytes(FILE* file, void* buffer, size_t size) {
-  fread(buffer, 1, size, file);
+// Reads up to `size` bytes and gives their number. At the end of the file the
+// rest of the buffer keeps its earlier contents; the first layer byte then
+// notices the end, so callers need not look at the number.
+size_t ReadBytes(FILE* file, void* buffer, size_t size) {
+  return fread(buffer, 1, size, file);
 }
 
 // Reads an info text of `count` bytes into a buffer of `capacity`. Bytes past

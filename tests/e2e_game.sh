@@ -101,10 +101,11 @@ move_line_difference() {
   compare -metric AE -crop 80x14+560+14 "$1" "$2" null: 2>&1 | sed 's/ .*//' || true
 }
 
+# One xdotool holds each key for 0.1 s: long enough for a game on a busy
+# machine to see it held, and, unlike separate commands, never stretched past
+# the 0.16 s of a step into a second step.
 press() {
-  xdotool keydown "$1"
-  sleep "${2:-0.06}"
-  xdotool keyup "$1"
+  xdotool keydown "$1" sleep 0.1 keyup "$1"
   sleep 0.5
 }
 
@@ -182,9 +183,7 @@ for ((i = 0; i < ${#solution}; i++)); do
   case ${solution:i:1} in
     U) key=Up ;; D) key=Down ;; L) key=Left ;; R) key=Right ;;
   esac
-  xdotool keydown $key
-  sleep 0.05
-  xdotool keyup $key
+  xdotool keydown $key sleep 0.1 keyup $key
   sleep 0.2
 done
 sleep 0.3
