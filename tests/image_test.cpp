@@ -34,17 +34,6 @@ Uint32 OverBlue(SDL_Surface* picture, int x, int y) {
   return colour;
 }
 
-TEST(LoadImage, ConvertsToTheDisplayAndLetsMagentaThrough) {
-  SDL_Surface* screen = DummyScreen();
-  SDL_Surface* picture = LoadImage(MarkedPicture().c_str());
-  ASSERT_NE(picture, nullptr);
-  EXPECT_EQ(picture->format->BitsPerPixel, screen->format->BitsPerPixel);
-  EXPECT_TRUE(ColourNear(OverBlue(picture, 0, 0), 0x00ff00));
-  EXPECT_TRUE(ColourNear(OverBlue(picture, 1, 0), 0xff0000));
-  EXPECT_EQ(OverBlue(picture, 5, 4), 0x0000ffu);
-  FreeImage(picture);
-}
-
 TEST(LoadImage, PalettePictureWithoutMagentaKeysTheNearestColour) {
   DummyScreen();
   SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 1, 8, 0, 0, 0, 0);
