@@ -10,6 +10,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <string>
 
 #include "gfx/tile.h"
 
@@ -53,7 +54,7 @@ class CLevel {
   void Undo();
 
   // Highlights boxes resting on places and calls WinFrame on `theGame` when
-  // exactly `boxCount` of them do.
+  // exactly `boxCount` of them do, once a level has been loaded.
   void CheckComplete();
   // Advances every glide by one frame.
   void AnimateTiles(float frameTime);
@@ -76,4 +77,14 @@ class CLevel {
   Tile groundLayer[BOARD_ROWS][BOARD_COLUMNS];
   UndoEntry undoJournal[UNDO_CAPACITY];
   int32_t undoCount = 0;
+  // Set by the first complete Load. A board that no level ever filled has
+  // boxCount 0 and no box on a place, which the completion rule would call
+  // solved; after a failed start it must show the empty room instead.
+  bool loaded = false;
 };
+
+// Reads the bytes of a level file into `level` as CLevel::Load reads a file,
+// printing nothing, and empties the counters and the journal. False, with
+// `level` unchanged, when the bytes end before the ground layer does. The
+// magic is stored as given and not checked.
+bool FillLevel(const std::string& bytes, CLevel* level);

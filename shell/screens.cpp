@@ -54,6 +54,11 @@ int CGame::HandleEvent(SDL_Event* event, SDLMod modifiers) {
       }
       break;
     case SDL_KEYUP: {
+      // The level-complete screen ignores releases: kept, a Plus or Backspace
+      // would act on the next level as soon as Space brings it up.
+      if (screenState == GAME_WIN) {
+        break;
+      }
       char driver[32] = "";
       SDL_VideoDriverName(driver, sizeof driver);
       releasedKey = PcScanCode(event->key.keysym.scancode, driver);
