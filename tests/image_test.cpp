@@ -49,26 +49,6 @@ TEST(LoadImage, PalettePictureWithoutMagentaKeysTheNearestColour) {
   FreeImage(loaded);
 }
 
-TEST(LoadImage, MissingUnreadableOrEmptyPicturesReportOneLineAndGiveNothing) {
-  DummyScreen();
-  // A BMP header for a 0 x 1 picture, which could never be tiled.
-  std::string empty("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\0\0\0\0\x01\0\0\0\x01\0\x18\0", 30);
-  empty += std::string(24, '\0');
-  const std::string text = WriteTempFile("text.bmp", "BM this is text");
-  const std::string zero = WriteTempFile("empty.bmp", empty);
-
-  testing::internal::CaptureStdout();
-  EXPECT_EQ(LoadImage(text.c_str()), nullptr);
-  EXPECT_EQ(LoadTexture("no/back.bmp", 640, 480), nullptr);
-  EXPECT_EQ(LoadTexture(zero.c_str(), 640, 480), nullptr);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "ERROR LoadImage: can't load image " + text +
-                "\nERROR LoadTexture: can't load image no/back.bmp\n"
-                "ERROR LoadTexture: can't load image " +
-                zero + "\n");
-  FreeImage(nullptr);
-}
-
 TEST(LoadTexture, RepeatsThePictureRowByRowAndClipsAtTheEdges) {
   DummyScreen();
   const std::string path = MarkedPicture();
