@@ -10,6 +10,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <string>
 
 #include "gfx/tile.h"
 
@@ -77,3 +78,9 @@ class CLevel {
   UndoEntry undoJournal[UNDO_CAPACITY];
   int32_t undoCount = 0;
 };
+
+// Reads the bytes of a level file into `level` as CLevel::Load reads a file,
+// printing nothing, and empties the counters and the journal. False, with
+// `level` unchanged, when the bytes end before the ground layer does. The
+// magic is stored as given and not checked.
+bool FillLevel(const std::string& bytes, CLevel* level);

@@ -5,22 +5,27 @@
 
 #include "board/level.h"
 #include "board/levelfile.h"
-#include "board/regularfile.h"
+#include "board/levelread.h"
 #include "shell/game.h"
 
 namespace {
 
 // Room for far more levels than any pack holds (100,000 names of 100 bytes);
 // a longer "list" is no list, and is refused before it fills memory.
-const long MAX_LIST_BYTES = 10 << 20;
+const size_t MAX_LIST_BYTES = 10 << 20;
 
 }  // namespace
 
 int CGame::LoadLevelPak(const char* pack) {
   std::string bytes;
   std::string error;
-  if (!ReadRegularFile((std::string(pack) + "/list").c_str(), MAX_LIST_BYTES, &bytes, &error)) {
-    std::cout << "ERROR Load Level Pak '" << pack << "': " << error << std::endl;
+  if (!ReadRegularFile(std::string(pack) + "/list", MAX_LIST_BYTES + 1, &bytes, &error)) {
+    std::cout << "ERROR Load Level Pak '" << pack << "': can't open file" << std::endl;
+    return -1;
+  }
+  if (bytes.size() > MAX_LIST_BYTES) {
+    std::cout << "ERROR Load Level Pak '" << pack << "': list longer than " << MAX_LIST_BYTES
+              << " bytes" << std::endl;
     return -1;
   }
 
