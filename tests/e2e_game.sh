@@ -180,7 +180,7 @@ first=$(sed -n 1p level/standart/list)
 solution=$(cat "level/source/${first%.lev}.solution")
 for ((i = 0; i < ${#solution}; i++)); do
   case ${solution:i:1} in
-    U) key=Up ;; D) key=Down ;; L) key=Left ;; R) key=Right ;;
+    u | U) key=Up ;; d | D) key=Down ;; l | L) key=Left ;; r | R) key=Right ;;
   esac
   xdotool keydown $key
   sleep 0.05
