@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "board/levelread.h"
 #include "generator/reverse.h"
 #include "generator/room.h"
 #include "tests/board_text.h"
@@ -49,8 +50,15 @@ Design Room(std::vector<int> places) {
   return design;
 }
 
-TEST(GeneratorTest, DeepestStartsAreSolvedInTheirPushesAndMeasureTheSame) {
-  const Design room = Room({AnchorAt(4, 4), AnchorAt(7, 5)});
+// A level of the pack, as the generator sees it.
+Design PackLevel(const std::string& name) {
+  CLevel level;
+  std::string error;
+  EXPECT_TRUE(ReadLevelFile("level/source/" + name + ".txt", &level, &error)) << error;
+  return DesignOf(level);
+}
+
+void CheckDeepestStarts(const Design& room) {
   const PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, {});
   ASSERT_TRUE(search.exhausted);
   ASSERT_FALSE(search.starts.empty());
@@ -64,6 +72,13 @@ TEST(GeneratorTest, DeepestStartsAreSolvedInTheirPushesAndMeasureTheSame) {
     const PullSearch again = PullFromPlaces(OpenAnchors(room.walls), room.places, measure);
     ASSERT_EQ(again.starts.size(), 1u);
     EXPECT_EQ(again.starts[0].pushes, start.pushes);
+  }
+}
+
+TEST(GeneratorTest, DeepestStartsAreSolvedInTheirPushesAndMeasureTheSame) {
+  // The open room, and one with a corridor just as wide as the hero.
+  for (const Design& room : {Room({AnchorAt(4, 4), AnchorAt(7, 5)}), PackLevel("jog")}) {
+    CheckDeepestStarts(room);
   }
 }
 
@@ -87,6 +102,16 @@ TEST(GeneratorTest, MeasuresKnownPushCounts) {
     const PullSearch search = PullFromPlaces(OpenAnchors(level.walls), level.places, options);
     EXPECT_EQ(search.starts.empty() ? -1 : search.starts[0].pushes, test.pushes)
         << ColumnOf(test.boxes[0]) << "," << RowOf(test.boxes[0]);
+  }
+  // Lessons of the pack that need a box met with half the hero's front.
+  for (const auto& [name, pushes] : {std::pair<std::string, int>{"front", 2}, {"aside", 3}}) {
+    const Design level = PackLevel(name);
+    Position start{level.boxes, level.hero};
+    PullOptions options;
+    options.target = &start;
+    const PullSearch search = PullFromPlaces(OpenAnchors(level.walls), level.places, options);
+    ASSERT_EQ(search.starts.size(), 1u) << name;
+    EXPECT_EQ(search.starts[0].pushes, pushes) << name;
   }
 }
 
