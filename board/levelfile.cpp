@@ -101,7 +101,13 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* error) {
-  const std::vector<std::string> lines = SplitLines(text);
+  // Lines may end with CR LF, as editors on some systems write them.
+  std::vector<std::string> lines = SplitLines(text);
+  for (std::string& line : lines) {
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+  }
   int boxCount = -1;
   int hero[2] = {-1, -1};
   std::string info[INFO_TEXTS];
@@ -212,8 +218,8 @@ bool LevelBytesToText(const std::string& bytes, std::string* text, std::string* 
     }
     info[index] = bytes.substr(std::min(offset, bytes.size()), length);
     offset += length;
-    if (info[index].find('\n') != std::string::npos) {
-      *error = "info text " + std::to_string(index + 1) + " holds a line feed";
+    if (info[index].find_first_of("\r\n") != std::string::npos) {
+      *error = "info text " + std::to_string(index + 1) + " holds a line end";
       return false;
     }
   }

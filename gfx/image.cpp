@@ -1,14 +1,103 @@
 // image.cpp: BMP pictures to display-format surfaces, and tiled textures.
 #include "gfx/image.h"
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace {
+
+// Far above the game's own pictures (under 300 KB), far below what would
+// strain memory; a longer file is refused before it is read.
+const long MAX_PICTURE_BYTES = 32 << 20;
+
+uint32_t Little(const std::vector<Uint8>& file, size_t at, int size) {
+  uint32_t value = 0;
+  for (int i = size - 1; i >= 0; i--) {
+    value = value << 8 | file[at + i];
+  }
+  return value;
+}
+
+// The library's BMP reader believes the header: a bit depth it has no blitter
+// for crashes the conversion, and lengths are not checked against the file.
+// Only plain, uncompressed (or bit-field) BMPs whose pixels the file holds in
+// full get past this.
+bool IsSoundBmp(const std::vector<Uint8>& file) {
+  if (file.size() < 26 || file[0] != 'B' || file[1] != 'M') {
+    return false;
+  }
+  const uint32_t dataOffset = Little(file, 10, 4);
+  const uint32_t headerSize = Little(file, 14, 4);
+  int64_t width = 0;
+  int64_t height = 0;
+  uint32_t planes = 0;
+  uint32_t depth = 0;
+  uint32_t compression = 0;
+  uint32_t colours = 0;
+  if (headerSize == 12) {
+    width = Little(file, 18, 2);
+    height = Little(file, 20, 2);
+    planes = Little(file, 22, 2);
+    depth = Little(file, 24, 2);
+  } else if (headerSize >= 40 && headerSize <= 124 && file.size() >= 54) {
+    width = static_cast<int32_t>(Little(file, 18, 4));
+    height = static_cast<int32_t>(Little(file, 22, 4));
+    planes = Little(file, 26, 2);
+    depth = Little(file, 28, 2);
+    compression = Little(file, 30, 4);
+    colours = Little(file, 46, 4);
+  } else {
+    return false;
+  }
+  // Bottom-up rows have a positive height, top-down rows a negative one.
+  height = height < 0 ? -height : height;
+  const bool knownDepth =
+      depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
+  const bool knownCompression =
+      compression == 0 || (compression == 3 && depth >= 16 && depth != 24);
+  if (width < 1 || width > 32767 || height < 1 || height > 32767 || planes != 1 || !knownDepth ||
+      !knownCompression || (depth <= 8 && colours > (1u << depth))) {
+    return false;
+  }
+  const int64_t rowBytes = (width * depth + 31) / 32 * 4;
+  return dataOffset >= 14 + headerSize &&
+         static_cast<int64_t>(dataOffset) + rowBytes * height <= static_cast<int64_t>(file.size());
+}
+
+// Reads a whole picture file through the library, when it is a sound BMP.
+std::vector<Uint8> ReadBmpFile(const char* path) {
+  std::vector<Uint8> file;
+  // A FIFO would hang the open and a device never end: plain files only.
+  struct stat status;
+  if (stat(path, &status) != 0 || !S_ISREG(status.st_mode)) {
+    return file;
+  }
+  SDL_RWops* source = SDL_RWFromFile(path, "rb");
+  if (!source) {
+    return file;
+  }
+  const long size = SDL_RWseek(source, 0, RW_SEEK_END);
+  if (size > 0 && size <= MAX_PICTURE_BYTES && SDL_RWseek(source, 0, RW_SEEK_SET) == 0) {
+    file.resize(size);
+    if (SDL_RWread(source, file.data(), size, 1) != 1 || !IsSoundBmp(file)) {
+      file.clear();
+    }
+  }
+  SDL_RWclose(source);
+  return file;
+}
 
 // Reads a BMP and keys out pure magenta in the file's own pixel format (for a
 // palette picture, the palette entry nearest to magenta).
 SDL_Surface* ReadKeyedBmp(const char* path) {
-  SDL_Surface* picture = SDL_LoadBMP_RW(SDL_RWFromFile(path, "rb"), 1);
+  std::vector<Uint8> file = ReadBmpFile(path);
+  if (file.empty()) {
+    return nullptr;
+  }
+  SDL_Surface* picture = SDL_LoadBMP_RW(SDL_RWFromConstMem(file.data(), file.size()), 1);
   if (picture) {
     SDL_SetColorKey(picture, SDL_SRCCOLORKEY | SDL_RLEACCEL,
                     SDL_MapRGB(picture->format, 255, 0, 255));

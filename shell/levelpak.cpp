@@ -1,23 +1,41 @@
 // levelpak.cpp: the level pack's list file and choosing a level by number.
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
 
 #include "board/level.h"
 #include "board/levelfile.h"
+#include "board/levelread.h"
 #include "shell/game.h"
 
+namespace {
+
+// Room for far more levels than any pack holds (100,000 names of 100 bytes);
+// a longer "list" is no list, and is refused before it fills memory.
+const size_t MAX_LIST_BYTES = 10 << 20;
+
+}  // namespace
+
 int CGame::LoadLevelPak(const char* pack) {
-  std::ifstream list(std::string(pack) + "/list", std::ios::binary);
-  if (!list) {
+  std::string bytes;
+  std::string error;
+  // One byte past the limit tells a list that is too long from one that fits.
+  if (!ReadRegularFile(std::string(pack) + "/list", MAX_LIST_BYTES + 1, &bytes, &error)) {
     std::cout << "ERROR Load Level Pak '" << pack << "': can't open file" << std::endl;
+    return -1;
+  }
+  if (bytes.size() > MAX_LIST_BYTES) {
+    std::cout << "ERROR Load Level Pak '" << pack << "': file is longer than " << MAX_LIST_BYTES
+              << " bytes" << std::endl;
     return -1;
   }
 
   // Carriage returns vanish wherever they stand; a byte 26 ends the list.
   std::string text;
-  for (char byte; list.get(byte) && byte != 26;) {
+  for (char byte : bytes) {
+    if (byte == 26) {
+      break;
+    }
     if (byte != '\r') {
       text += byte;
     }
@@ -36,7 +54,13 @@ int CGame::LoadLevel(uint32_t number) {
     printf("ERROR Load Level %u: no such level in the pack\n", number);
     return 0;
   }
-  level->Load(levelList[number - 1].c_str());
+  // No file name holds a NUL byte; cut there, the name would load another file.
+  const std::string& path = levelList[number - 1];
+  if (path.find('\0') != std::string::npos) {
+    printf("ERROR Load Level %u: the list names it with a NUL byte\n", number);
+    return 0;
+  }
+  level->Load(path.c_str());
   return 0;
 }
 

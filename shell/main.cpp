@@ -23,6 +23,20 @@ int main(int argc, char* argv[]) {
     printf("ERROR init SDL: %s\n", SDL_GetError());
     return -1;
   }
+  // Without a display the library falls back to a driver no one can play on:
+  // text art in the terminal over the game's report lines (SDL 1.2), or an
+  // invisible screen (SDL 2 under the compatibility library). Such a driver
+  // counts as no display unless the player named it himself.
+  char driver[32] = "";
+  SDL_VideoDriverName(driver, sizeof driver);
+  const char* fallbacks[] = {"caca", "aalib", "offscreen"};
+  for (const char* fallback : fallbacks) {
+    if (!getenv("SDL_VIDEODRIVER") && strcmp(driver, fallback) == 0) {
+      SDL_Quit();
+      printf("ERROR init SDL: no display to open a window on (only the '%s' driver)\n", driver);
+      return -1;
+    }
+  }
   printf("Init SDL video... OK\n");
   atexit(SDL_Quit);
 
@@ -52,11 +66,7 @@ int main(int argc, char* argv[]) {
       theGame->HandleEvent(&event, modifiers);
     }
     SDL_Delay(1);
-    // Seconds as a float, like the frame time, so both lose precision alike.
-    float seconds = static_cast<float>(SDL_GetTicks() * 0.001);
-    float frameTime = seconds - previousSeconds;
-    previousSeconds = seconds;
-    theGame->RunFrame(frameTime);
+    theGame->RunFrame(FrameTime(SDL_GetTicks(), &previousSeconds));
     theGame->Present();
   }
 

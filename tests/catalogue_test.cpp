@@ -1,0 +1,430 @@
+// catalogue_test.cpp: hostile and broken input across the game and its tools,
+// one row per input with the outcome it must have: a line naming what was
+// wrong, a failing exit status where a tool fails, nothing written and no
+// board half-changed, and the game going on.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "board/levelfile.h"
+#include "gfx/image.h"
+#include "tests/support.h"
+
+namespace {
+
+// A scratch directory for this test binary, holding the hostile files.
+std::string Scratch(const std::string& name) {
+  static const std::string dir = [] {
+    const std::string made = WriteTempFile("catalogue", "");
+    remove(made.c_str());
+    mkdir(made.c_str(), 0700);
+    return made;
+  }();
+  return dir + "/" + name;
+}
+
+std::string Write(const std::string& name, const std::string& bytes) {
+  std::ofstream(Scratch(name), std::ios::binary) << bytes;
+  return Scratch(name);
+}
+
+std::string Fifo(const std::string& name) {
+  mkfifo(Scratch(name).c_str(), 0600);
+  return Scratch(name);
+}
+
+std::string Dir(const std::string& name) {
+  mkdir(Scratch(name).c_str(), 0700);
+  return Scratch(name);
+}
+
+// A sparse file of 100 MB: nothing is stored, everything reads as zero.
+std::string Huge(const std::string& name) {
+  const std::string path = Write(name, "");
+  EXPECT_EQ(truncate(path.c_str(), 100 << 20), 0);
+  return path;
+}
+
+std::string Read(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The working directory: the repository, where the pack is.
+std::string Here() {
+  char here[4096] = {};
+  return getcwd(here, sizeof here) ? here : "";
+}
+
+const std::string NOOK = "level/standart/nook.lev";
+
+// Loads a level without showing its OK line among the test's output.
+void LoadQuietly(CLevel& board, const std::string& path) {
+  testing::internal::CaptureStdout();
+  board.Load(path.c_str());
+  testing::internal::GetCapturedStdout();
+}
+
+// The board's whole state, byte for byte, to see that a refused load left it.
+std::string BoardState(const CLevel& level) {
+  return std::string(reinterpret_cast<const char*>(&level) + sizeof(void*),
+                     sizeof(CLevel) - sizeof(void*));
+}
+
+// A BMP of the given size and depth whose header fields can then be bent:
+// offsets 10 (pixel data), 18 and 22 (width, height), 28 (depth), 46 (colours).
+std::string Bmp(int width, int height, int depth) {
+  const int colours = depth <= 8 ? 1 << depth : 0;
+  const int rowBytes = (width * depth + 31) / 32 * 4;
+  std::string bmp(54 + 4 * colours + rowBytes * height, '\x40');
+  auto put = [&bmp](int at, uint32_t value, int size) {
+    for (int i = 0; i < size; i++) {
+      bmp[at + i] = static_cast<char>(value >> 8 * i);
+    }
+  };
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put(2, bmp.size(), 4);
+  put(6, 0, 4);
+  put(10, 54 + 4 * colours, 4);
+  put(14, 40, 4);
+  put(18, width, 4);
+  put(22, height, 4);
+  put(26, 1, 2);
+  put(28, depth, 2);
+  put(30, 0, 4);
+  put(34, rowBytes * height, 4);
+  put(38, 0, 4);
+  put(42, 0, 4);
+  put(46, colours, 4);
+  put(50, 0, 4);
+  return bmp;
+}
+
+std::string Bent(std::string bmp, int at, uint32_t value) {
+  for (int i = 0; i < 4; i++) {
+    bmp[at + i] = static_cast<char>(value >> 8 * i);
+  }
+  return bmp;
+}
+
+// What a command printed on standard output and its exit status; 124 when it
+// had to be stopped after 20 seconds.
+struct Finished {
+  std::string output;
+  int status = -1;
+};
+
+Finished Command(const std::string& command) {
+  Finished run;
+  FILE* pipe = popen(("timeout 20 " + command + " 2>/dev/null").c_str(), "r");
+  char buffer[4096];
+  for (size_t count; (count = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+    run.output.append(buffer, count);
+  }
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+// The built programs stand next to this test binary.
+std::string Program(const std::string& name) {
+  char self[4096] = {};
+  EXPECT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
+  const std::string path = self;
+  return path.substr(0, path.rfind('/') + 1) + name;
+}
+
+const std::string TEXT_NOOK = "level/source/nook.txt";
+
+// Level files the game is given: each is refused with its line and leaves the
+// board exactly as the previous level left it, or loads whole.
+TEST(Catalogue, LevelFiles) {
+  GameHarness harness;
+  std::string nook = Read(NOOK);
+  const struct {
+    std::string what;
+    std::string path;
+    std::string lines;  // the whole output, "%s" standing for the path
+    bool loads;
+  } cases[] = {
+      {"a directory", Dir("level-dir"), "ERROR Load Level '%s': can't open file\n", false},
+      {"a FIFO nobody writes", Fifo("level-fifo"), "ERROR Load Level '%s': can't open file\n",
+       false},
+      {"an endless device", "/dev/zero", "ERROR Load Level '%s': can't open file\n", false},
+      {"a missing file", Scratch("none.lev"), "ERROR Load Level '%s': can't open file\n", false},
+      {"an empty file", Write("empty.lev", ""), "ERROR Load Level '%s': wrong file lenght\n",
+       false},
+      {"the list file", "level/standart/list",
+       "ERROR Load Level '%s': wrong file format\nERROR Load Level '%s': wrong file lenght\n",
+       false},
+      {"one byte short", Write("short.lev", nook.substr(0, nook.size() - 1)),
+       "ERROR Load Level '%s': wrong file lenght\n", false},
+      {"100 MB of zeros", Huge("huge.lev"),
+       "ERROR Load Level '%s': wrong file format\nLoad Level '%s'... OK\n", true},
+      {"info lengths past their buffers",
+       Write("long-info.lev",
+             [&] {
+               std::string bytes =
+                   nook.substr(0, 21) + "\x7f\x7f\x7f\x7f\x7f" + std::string(635, 'i');
+               return bytes + nook.substr(nook.size() - 1000);
+             }()),
+       "Load Level '%s'... OK\n", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    LoadQuietly(harness.board, NOOK);
+    harness.board.Move(DIR_LEFT);
+    const std::string before = BoardState(harness.board);
+    testing::internal::CaptureStdout();
+    harness.board.Load(c.path.c_str());
+    std::string lines = c.lines;
+    for (size_t at; (at = lines.find("%s")) != std::string::npos;) {
+      lines.replace(at, 2, c.path);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), lines);
+    EXPECT_EQ(BoardState(harness.board) != before, c.loads);
+  }
+
+  // Cut anywhere in its header, a level is refused and the board kept.
+  for (size_t cut = 0; cut <= 26; cut++) {
+    const std::string path = Write("cut.lev", nook.substr(0, cut));
+    LoadQuietly(harness.board, NOOK);
+    const std::string before = BoardState(harness.board);
+    testing::internal::CaptureStdout();
+    harness.board.Load(path.c_str());
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_NE(output.find("': wrong file lenght\n"), std::string::npos) << cut;
+    EXPECT_EQ(BoardState(harness.board), before) << "cut at byte " << cut;
+  }
+}
+
+// The pack's list: odd lists still give numbered entries; a list that is no
+// file, or too long to be one, is refused with the pack's error line.
+TEST(Catalogue, LevelLists) {
+  GameHarness harness;
+  CGame& game = harness.game;
+  std::string hundredThousand;
+  for (int i = 1; i <= 100000; i++) {
+    hundredThousand += "level" + std::to_string(i) + ".lev\n";
+  }
+  const struct {
+    std::string what;
+    std::string list;  // contents, or "->PATH" for a list that is PATH itself
+    size_t entries;
+    uint32_t number;   // then loaded
+    std::string line;  // found in the output of reading and loading
+    bool loads;
+  } cases[] = {
+      {"100,000 lines", hundredThousand, 100000, 100000, "/level100000.lev': can't open file",
+       false},
+      {"a line longer than any path", std::string(5000, 'n') + "\nnook.lev", 2, 1,
+       "can't open file", false},
+      {"a NUL byte inside a name", std::string("nook.lev\0.old\n", 14), 1, 1,
+       "ERROR Load Level 1: the list names it with a NUL byte", false},
+      {"no final line feed", "nook.lev\nshelf.lev", 2, 2, "shelf.lev'... OK", true},
+      {"itself", "list\n", 1, 1, "/list': wrong file lenght", false},
+      {"only NUL bytes", std::string(64, '\0'), 1, 1, "NUL byte", false},
+      {"a directory", "->dir", 0, 1, "': can't open file", false},
+      {"a FIFO", "->fifo", 0, 1, "': can't open file", false},
+      {"an endless device", "->/dev/zero", 0, 1, "': can't open file", false},
+      {"100 MB long", "->huge", 0, 1, "': file is longer than 10485760 bytes", false},
+  };
+  int packs = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string pack = Dir("pack" + std::to_string(packs++));
+    for (const char* name : {"nook.lev", "shelf.lev"}) {
+      symlink((Here() + "/level/standart/" + name).c_str(), (pack + "/" + name).c_str());
+    }
+    const std::string list = pack + "/list";
+    if (c.list == "->dir") {
+      mkdir(list.c_str(), 0700);
+    } else if (c.list == "->fifo") {
+      mkfifo(list.c_str(), 0600);
+    } else if (c.list == "->huge") {
+      std::ofstream(list).close();
+      ASSERT_EQ(truncate(list.c_str(), 100 << 20), 0);
+    } else if (c.list.rfind("->", 0) == 0) {
+      symlink(c.list.substr(2).c_str(), list.c_str());
+    } else {
+      std::ofstream(list, std::ios::binary) << c.list;
+    }
+    game.levelList.clear();
+    LoadQuietly(harness.board, NOOK);
+    const std::string before = BoardState(harness.board);
+    testing::internal::CaptureStdout();
+    game.LoadLevelPak(pack.c_str());
+    game.LoadLevel(c.number);
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(game.levelList.size(), c.entries);
+    EXPECT_NE(output.find(c.line), std::string::npos) << output.substr(0, 300);
+    EXPECT_EQ(BoardState(harness.board) != before, c.loads);
+  }
+}
+
+// Pictures: the usual depths load; a header that lies or a file that is no
+// picture gives the loader's line and no picture, and nothing hangs.
+TEST(Catalogue, Pictures) {
+  DummyScreen();
+  const std::string good = Bmp(5, 3, 24);
+  const struct {
+    std::string what;
+    std::string path;
+    bool loads;
+  } cases[] = {
+      {"1 bit per pixel", Write("1.bmp", Bmp(5, 3, 1)), true},
+      {"4 bits per pixel", Write("4.bmp", Bmp(5, 3, 4)), true},
+      {"8 bits per pixel", Write("8.bmp", Bmp(5, 3, 8)), true},
+      {"24 bits per pixel", Write("24.bmp", good), true},
+      {"32 bits per pixel", Write("32.bmp", Bmp(5, 3, 32)), true},
+      {"rows stored top down", Write("topdown.bmp", Bent(good, 22, -3)), true},
+      {"zero width", Write("w0.bmp", Bent(good, 18, 0)), false},
+      {"zero height", Write("h0.bmp", Bent(good, 22, 0)), false},
+      {"a height the file does not hold", Write("tall.bmp", Bent(good, 22, 30000)), false},
+      {"a width past any screen", Write("wide.bmp", Bent(good, 18, 0x7fffffff)), false},
+      {"8193 bits per pixel", Write("deep.bmp", Bent(good, 28, 0x2001)), false},
+      {"pixels past the end", Write("offset.bmp", Bent(good, 10, 1 << 20)), false},
+      {"300 colours for 8 bits", Write("palette.bmp", Bent(Bmp(5, 3, 8), 46, 300)), false},
+      {"a file cut in its header", Write("cut.bmp", good.substr(0, 30)), false},
+      {"a file of zero size", Write("zero.bmp", ""), false},
+      {"a directory", Dir("picture-dir"), false},
+      {"a FIFO", Fifo("picture-fifo"), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (bool texture : {false, true}) {
+      testing::internal::CaptureStdout();
+      SDL_Surface* picture =
+          texture ? LoadTexture(c.path.c_str(), 40, 30) : LoadImage(c.path.c_str());
+      const std::string output = testing::internal::GetCapturedStdout();
+      EXPECT_EQ(picture != nullptr, c.loads);
+      EXPECT_EQ(output, c.loads ? ""
+                                : std::string("ERROR ") + (texture ? "LoadTexture" : "LoadImage") +
+                                      ": can't load image " + c.path + "\n");
+      FreeImage(picture);
+    }
+  }
+}
+
+// Text levels: what is wrong is named with its line; CR LF ends read as LF.
+TEST(Catalogue, TextLevels) {
+  const std::string nook = Read(TEXT_NOOK);
+  const size_t objects = nook.find("objects\n");
+  const size_t ground = nook.find("ground\n");
+  std::string crlf;
+  for (char c : nook) {
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  }
+  std::string wide;
+  for (int i = 0; i < 16; i++) {
+    wide += "\xc3\xa9";  // é, two bytes
+  }
+  std::string tabbed = nook;
+  tabbed[ground + 7 + 3] = '\t';
+  const struct {
+    std::string what;
+    std::string text;
+    std::string error;  // empty: builds the same bytes as the source
+  } cases[] = {
+      {"CR LF line ends", crlf, ""},
+      {"a layer one row short", nook.substr(0, ground - 26) + nook.substr(ground),
+       ": expected 25 cells but found 6"},
+      {"a layer one row long", nook.substr(0, ground) + nook.substr(ground - 26),
+       ": expected 'ground' but found '"},
+      {"a tab among the cells", tabbed, "column 3: expected one of .@_#$o but found '\t'"},
+      {"a tab after a keyword", "objects\t\n" + nook.substr(objects + 8),
+       ": expected boxes, hero, info1 to info5 or objects but found 'objects\t'"},
+      {"a UTF-8 title of 32 bytes", "info1 " + wide + "\n" + nook,
+       "line 1: expected one info1 line with at most 30 bytes of text"},
+      {"nothing", "", "expected the line 'objects' but the text ends"},
+      {"binary bytes", std::string("\0\x1a\xff\n", 4), "line 1: expected boxes, hero"},
+  };
+  std::string want;
+  std::string error;
+  ASSERT_TRUE(LevelTextToBytes(nook, &want, &error));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string bytes;
+    error.clear();
+    EXPECT_EQ(LevelTextToBytes(c.text, &bytes, &error), c.error.empty());
+    if (c.error.empty()) {
+      EXPECT_EQ(bytes, want);
+    } else {
+      EXPECT_NE(error.find(c.error), std::string::npos) << error;
+    }
+  }
+  std::string bytes;
+  ASSERT_TRUE(LevelTextToBytes("info1 " + wide.substr(0, 30) + "\n" + nook.substr(objects), &bytes,
+                               &error));
+  EXPECT_EQ(bytes[21], 30) << "a UTF-8 title that fits is kept whole";
+}
+
+// The level tool on the same kinds of input: a failing exit status, a line
+// naming the file and what was wrong, and no file written.
+TEST(Catalogue, LevelTool) {
+  const std::string tool = Program("velm2-level");
+  const std::string nook = Read(TEXT_NOOK);
+  std::string crlf;
+  for (char c : nook) {
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  }
+  const std::string kept = Write("kept.lev", "an older level");
+  const struct {
+    std::string what;
+    std::string arguments;
+    int status;
+    std::string line;     // found in the output
+    std::string written;  // a file that must not exist afterwards
+  } cases[] = {
+      {"show a directory", "show " + Dir("tool-dir"), 1, "': can't open file", ""},
+      {"show a FIFO", "show " + Fifo("tool-fifo"), 1, "': can't open file", ""},
+      {"show an endless device", "show /dev/zero", 1, "'/dev/zero': can't open file", ""},
+      {"show an empty file", "show " + Write("tool-empty", ""), 1,
+       "expected at least 26 bytes but found 0", ""},
+      {"show 100 MB", "show " + Huge("tool-huge"), 1, "file is longer than 1048576 bytes", ""},
+      {"show a cut level", "show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
+       "expected 1034 bytes but found 600", ""},
+      {"build from a FIFO", "build " + Fifo("text-fifo") + " " + Scratch("out1.lev"), 1,
+       "can't open file", Scratch("out1.lev")},
+      {"build a text with a tab",
+       "build " + Write("tab.txt", "objects\t\n") + " " + Scratch("out2.lev"), 1,
+       "line 1: expected", Scratch("out2.lev")},
+      {"build over a level from a bad text", "build " + Write("bad.txt", "boxes x\n") + " " + kept,
+       1, "line 1: expected one boxes line", ""},
+      {"build into a directory", "build " + TEXT_NOOK + " " + Dir("out-dir"), 1, "can't write", ""},
+      {"build from CR LF lines", "build " + Write("crlf.txt", crlf) + " " + Scratch("crlf.lev"), 0,
+       "", ""},
+      {"no command", "", 2, "usage: velm2-level", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Finished run = Command(tool + " " + c.arguments);
+    EXPECT_EQ(run.status, c.status) << run.output;
+    EXPECT_NE(run.output.find(c.line), std::string::npos) << run.output;
+    if (!c.written.empty()) {
+      EXPECT_NE(access(c.written.c_str(), F_OK), 0) << "wrote " << c.written;
+    }
+  }
+  EXPECT_EQ(Read(kept), "an older level");
+  EXPECT_EQ(Read(Scratch("crlf.lev")), Read(NOOK));
+}
+
+// Without an X display the game says so and ends with its start-up failure
+// status at once.
+TEST(Catalogue, GameWithoutDisplay) {
+  const Finished run =
+      Command("env -u DISPLAY -u SDL_VIDEODRIVER " + Program("velm2") + " -window");
+  EXPECT_EQ(run.status, 255);
+  EXPECT_NE(run.output.find("ERROR init SDL: "), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("Init SDL video... OK"), std::string::npos);
+}
+
+}  // namespace
