@@ -440,6 +440,7 @@ SearchResult Search::Run() {
   open.Push(EntryOf(0), memoryBytes);
   while (!open.Empty()) {
     const OpenEntry entry = open.Pop();
+    result.bound = static_cast<int>(entry.primary);
     StateRecord& record = records[entry.index];
     // A state met again by a shorter path got a smaller entry, which came
     // first; the entries it left behind find it closed.

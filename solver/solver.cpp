@@ -89,6 +89,7 @@ SolveResult SolveLevel(const CLevel& level, const SolverOptions& options) {
   limits.progress = options.progress;
   SearchResult found = RunSearch(model, options.moveOptimal ? SEARCH_MOVES : SEARCH_PUSHES, limits);
   result.states = found.states;
+  result.bound = found.bound;
   result.peakBytes = found.peakBytes;
   if (found.outcome != SOLVE_SOLVED) {
     result.message = found.message;
