@@ -47,7 +47,7 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 
 first=$(sed -n 1p level/standart/list)
 second=$(sed -n 2p level/standart/list)
-read -r -a steps <<<"$(sed 's/U/Up /g; s/D/Down /g; s/L/Left /g; s/R/Right /g' \
+read -r -a steps <<<"$(sed 's/[uU]/Up /g; s/[dD]/Down /g; s/[lL]/Left /g; s/[rR]/Right /g' \
   "level/source/${first%.lev}.solution")"
 # One xdotool holds each key: on a busy machine, separate commands can stretch
 # the hold past the 0.16 s of a step into a second step. 0.1 s is long enough
