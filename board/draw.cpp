@@ -15,7 +15,7 @@ void CLevel::CheckComplete() {
       }
     }
   }
-  if (count == boxCount && theGame) {
+  if (loaded && count == boxCount && theGame) {
     theGame->WinFrame();
   }
 }

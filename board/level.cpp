@@ -68,6 +68,7 @@ bool FillLevel(const std::string& bytes, CLevel* level) {
   TakeLayer(bytes, offset, next.objectLayer, OBJECT_FRAME, OBJECT_OVERHANG);
   TakeLayer(bytes, offset + layerSize, next.groundLayer, GROUND_FRAME, 0);
   *level = next;
+  level->loaded = true;
   level->moveCount = 0;
   level->pushCount = 0;
   level->undoCount = 0;

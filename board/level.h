@@ -54,7 +54,7 @@ class CLevel {
   void Undo();
 
   // Highlights boxes resting on places and calls WinFrame on `theGame` when
-  // exactly `boxCount` of them do.
+  // exactly `boxCount` of them do, once a level has been loaded.
   void CheckComplete();
   // Advances every glide by one frame.
   void AnimateTiles(float frameTime);
@@ -77,6 +77,10 @@ class CLevel {
   Tile groundLayer[BOARD_ROWS][BOARD_COLUMNS];
   UndoEntry undoJournal[UNDO_CAPACITY];
   int32_t undoCount = 0;
+  // Set by the first complete Load. A board that no level ever filled has
+  // boxCount 0 and no box on a place, which the completion rule would call
+  // solved; after a failed start it must show the empty room instead.
+  bool loaded = false;
 };
 
 // Reads the bytes of a level file into `level` as CLevel::Load reads a file,

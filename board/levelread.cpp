@@ -62,12 +62,22 @@ bool LevelContentsToBytes(const std::string& contents, std::string* bytes, std::
 }
 
 bool LoadLevelBytes(const std::string& bytes, CLevel* level, std::string* error) {
-  if (bytes.compare(0, strlen(LEVEL_MAGIC), LEVEL_MAGIC) != 0) {
+  // A file cut inside its magic is told as cut, not as another kind of file.
+  const size_t compared = std::min(bytes.size(), strlen(LEVEL_MAGIC));
+  if (bytes.compare(0, compared, LEVEL_MAGIC, compared) != 0) {
     *error = "wrong magic: not a level file";
     return false;
   }
   if (!FillLevel(bytes, level)) {
-    *error = "the file ends inside the layers after " + std::to_string(bytes.size()) + " bytes";
+    *error = "the file ends after " + std::to_string(bytes.size()) + " bytes, before its layers do";
+    return false;
+  }
+  return true;
+}
+
+bool CheckLevelSize(const std::string& contents, std::string* error) {
+  if (contents.size() >= LEVEL_CONTENTS_LIMIT) {
+    *error = "too large for a level: " + std::to_string(LEVEL_CONTENTS_LIMIT) + " bytes or more";
     return false;
   }
   return true;
@@ -78,11 +88,7 @@ bool ReadLevelFileBytes(const std::string& path, std::string* bytes, std::string
   if (!ReadRegularFile(path, LEVEL_CONTENTS_LIMIT, &contents, error)) {
     return false;
   }
-  if (contents.size() >= LEVEL_CONTENTS_LIMIT) {
-    *error = "too large for a level: " + std::to_string(LEVEL_CONTENTS_LIMIT) + " bytes or more";
-    return false;
-  }
-  return LevelContentsToBytes(contents, bytes, error);
+  return CheckLevelSize(contents, error) && LevelContentsToBytes(contents, bytes, error);
 }
 
 bool ReadLevelFile(const std::string& path, CLevel* level, std::string* error) {

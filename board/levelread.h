@@ -35,6 +35,9 @@ bool LoadLevelBytes(const std::string& bytes, CLevel* level, std::string* error)
 // Files this large or larger hold no level; readers stop here.
 const size_t LEVEL_CONTENTS_LIMIT = 1 << 16;
 
+// False with `error` when contents read up to LEVEL_CONTENTS_LIMIT reached it.
+bool CheckLevelSize(const std::string& contents, std::string* error);
+
 // Reads a level file or a text level from `path` as level file bytes. False
 // with `error` saying why when the file cannot be read, is too large or is a
 // text that is no level.

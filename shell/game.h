@@ -100,6 +100,11 @@ extern CGame* theGame;
 void PrevLevel();
 void NextLevel();
 
+// Seconds since the previous frame, from the tick count at this frame;
+// `previousSeconds` (0 before the first frame) becomes this frame's. Both are
+// floats, so late in a long run frame times come in steps of 1/512 s.
+float FrameTime(Uint32 ticks, float* previousSeconds);
+
 // The PC set-1 scan code of a key, from the scan code that the named video
 // driver reports. X11 reports X key codes, which are set-1 codes plus 8.
 Uint8 PcScanCode(Uint8 scancode, const char* videoDriver);

@@ -66,11 +66,7 @@ int main(int argc, char* argv[]) {
       theGame->HandleEvent(&event, modifiers);
     }
     SDL_Delay(1);
-    // Seconds as a float, like the frame time, so both lose precision alike.
-    float seconds = static_cast<float>(SDL_GetTicks() * 0.001);
-    float frameTime = seconds - previousSeconds;
-    previousSeconds = seconds;
-    theGame->RunFrame(frameTime);
+    theGame->RunFrame(FrameTime(SDL_GetTicks(), &previousSeconds));
     theGame->Present();
   }
 

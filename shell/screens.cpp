@@ -1,4 +1,4 @@
-// screens.cpp: events and keys, and the play and level-complete screens.
+// screens.cpp: frame times, events and keys, and the play and level-complete screens.
 #include <cstring>
 
 #include "board/level.h"
@@ -17,6 +17,14 @@ void Blit(SDL_Surface* picture, SDL_Surface* screen, int x, int y) {
 }
 
 }  // namespace
+
+float FrameTime(Uint32 ticks, float* previousSeconds) {
+  // Seconds as a float, like the frame time, so both lose precision alike.
+  const float seconds = static_cast<float>(ticks * 0.001);
+  const float frameTime = seconds - *previousSeconds;
+  *previousSeconds = seconds;
+  return frameTime;
+}
 
 Uint8 PcScanCode(Uint8 scancode, const char* videoDriver) {
   if (videoDriver && strcmp(videoDriver, "x11") == 0 && scancode >= 8) {
@@ -46,6 +54,11 @@ int CGame::HandleEvent(SDL_Event* event, SDLMod modifiers) {
       }
       break;
     case SDL_KEYUP: {
+      // The level-complete screen ignores releases: kept, a Plus or Backspace
+      // would act on the next level as soon as Space brings it up.
+      if (screenState == GAME_WIN) {
+        break;
+      }
       char driver[32] = "";
       SDL_VideoDriverName(driver, sizeof driver);
       releasedKey = PcScanCode(event->key.keysym.scancode, driver);

@@ -69,16 +69,12 @@ TEST(LoadImage, MissingUnreadableOrEmptyPicturesReportOneLineAndGiveNothing) {
   const std::string zero = WriteTempFile("empty.bmp", empty);
 
   testing::internal::CaptureStdout();
-  EXPECT_EQ(LoadImage("no/such.bmp"), nullptr);
   EXPECT_EQ(LoadImage(text.c_str()), nullptr);
   EXPECT_EQ(LoadTexture("no/back.bmp", 640, 480), nullptr);
   EXPECT_EQ(LoadTexture(zero.c_str(), 640, 480), nullptr);
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "ERROR LoadImage: can't load image no/such.bmp\n"
-            "ERROR LoadImage: can't load image " +
-                text +
-                "\n"
-                "ERROR LoadTexture: can't load image no/back.bmp\n"
+            "ERROR LoadImage: can't load image " + text +
+                "\nERROR LoadTexture: can't load image no/back.bmp\n"
                 "ERROR LoadTexture: can't load image " +
                 zero + "\n");
   FreeImage(nullptr);
@@ -87,9 +83,10 @@ TEST(LoadImage, MissingUnreadableOrEmptyPicturesReportOneLineAndGiveNothing) {
 TEST(LoadTexture, RepeatsThePictureRowByRowAndClipsAtTheEdges) {
   DummyScreen();
   const std::string path = MarkedPicture();
+  // Copies at x = 0, 10 and 20 (cut) and y = 0 and 8 (cut); none at all.
   struct Case {
     int width, height;
-  } cases[] = {{30, 16}, {15, 5}, {4, 3}, {0, 0}};
+  } cases[] = {{25, 12}, {0, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
     SDL_Surface* texture = LoadTexture(path.c_str(), c.width, c.height);

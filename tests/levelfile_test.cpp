@@ -13,19 +13,17 @@ namespace {
 const std::string ROOM =
     BoardText({{0, 0, '#'}, {2, 2, '@'}, {4, 2, '$'}}, {{2, 2, '_'}, {4, 2, 'o'}});
 
-TEST(LevelFileTest, ATextBuildsTheLevelFileItPicturesAndShowsBackTheSame) {
-  const std::string bytes = LevelBytes(ROOM);
-  ASSERT_EQ(bytes.size(), 1026u);
-  // Magic, the hero's column and row found in the picture, one box, no info.
-  EXPECT_EQ(bytes.substr(0, 26), std::string("VELM LEVEL PUZZLE \2\2\1\0\0\0\0\0", 26));
-  EXPECT_EQ(bytes[26 + 0], TILE_WALL);
-  EXPECT_EQ(bytes[26 + 2 * 25 + 4], TILE_BOX);
-  EXPECT_EQ(bytes[526 + 2 * 25 + 2], TILE_FLOOR);
-  EXPECT_EQ(bytes[526 + 2 * 25 + 4], TILE_PLACE);
+const int INFO_LIMITS[] = {30, 127, 50, 50, 50};
 
-  // Header lines stay only where the picture does not say the same, in order.
-  for (const std::string& header :
-       {std::string(), std::string("boxes 3\nhero 30 2\ninfo1 First room\ninfo5 by us\n")}) {
+TEST(LevelFileTest, HeaderLinesShowBackOnlyWhereTheLayersDoNotSayTheSame) {
+  // The hero found in the picture and one box, as the layers say.
+  EXPECT_EQ(LevelBytes(ROOM).substr(0, 26), std::string("VELM LEVEL PUZZLE \2\2\1\0\0\0\0\0", 26));
+  std::string full = "hero 4 2\n";  // where the box stands: the line must stay
+  for (int index = 0; index < 5; index++) {
+    full += "info" + std::to_string(index + 1) + " " +
+            std::string(INFO_LIMITS[index], 'a' + index) + "\n";
+  }
+  for (const std::string& header : {std::string(), std::string("boxes 3\nhero 30 2\n"), full}) {
     std::string text;
     std::string error;
     EXPECT_TRUE(LevelBytesToText(LevelBytes(header + ROOM), &text, &error)) << error;
@@ -33,6 +31,22 @@ TEST(LevelFileTest, ATextBuildsTheLevelFileItPicturesAndShowsBackTheSame) {
   }
   EXPECT_EQ(LevelBytes("info5 by us\nboxes 3\n" + ROOM),
             LevelBytes("boxes 3\ninfo5 by us\n" + ROOM));
+}
+
+TEST(LevelFileTest, InfoTextsLongerThanTheirBuffersAreRefusedEitherWay) {
+  for (int index = 0; index < 5; index++) {
+    SCOPED_TRACE(index + 1);
+    const std::string key = "info" + std::to_string(index + 1) + " ";
+    std::string bytes;
+    std::string text;
+    std::string error;
+    EXPECT_FALSE(LevelTextToBytes(key + std::string(INFO_LIMITS[index] + 1, 'x') + "\n" + ROOM,
+                                  &bytes, &error));
+    bytes = LevelBytes(key + std::string(INFO_LIMITS[index], 'x') + "\n" + ROOM);
+    bytes[21 + index]++;
+    bytes.insert(26, "x");
+    EXPECT_FALSE(LevelBytesToText(bytes, &text, &error));
+  }
 }
 
 TEST(LevelFileTest, ATextThatIsNoLevelSaysWhereAndWhat) {
@@ -43,7 +57,14 @@ TEST(LevelFileTest, ATextThatIsNoLevelSaysWhereAndWhat) {
        "expected one '@' in the object layer but found 2; a hero line says where the hero stands"},
       {"title Room\n" + ROOM,
        "line 1: expected boxes, hero, info1 to info5 or objects but found 'title Room'"},
-      {ROOM.substr(0, ROOM.find("ground")), "expected the line 'ground' but the text ends"}};
+      {ROOM.substr(0, ROOM.find("ground")), "expected the line 'ground' but the text ends"},
+      {"boxes 1\nboxes 1\n" + ROOM,
+       "line 2: expected one boxes line with a number 0 to 255 but found 'boxes 1'"},
+      {"hero 1 1\nhero 2 2\n" + ROOM,
+       "line 2: expected one hero line with a column and a row, each 0 to 255 but found 'hero 2 "
+       "2'"},
+      {"info2 a\nboxes 1\ninfo2 b\n" + ROOM,
+       "line 3: expected one info2 line with at most 127 bytes of text but found 'info2 b'"}};
   for (const auto& scene : cases) {
     SCOPED_TRACE(scene.second);
     std::string bytes;

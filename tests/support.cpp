@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 SDL_Surface* DummyScreen() {
   static bool started = [] {
@@ -26,23 +27,11 @@ SDL_Surface* SolidSurface(int width, int height, Uint8 r, Uint8 g, Uint8 b) {
 
 Uint32 PixelAt(SDL_Surface* surface, int x, int y) {
   SDL_LockSurface(surface);
-  const Uint8* p = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
-                   x * surface->format->BytesPerPixel;
-  Uint32 value = 0;
-  switch (surface->format->BytesPerPixel) {
-    case 1:
-      value = *p;
-      break;
-    case 2:
-      value = *reinterpret_cast<const Uint16*>(p);
-      break;
-    case 3:
-      value = p[0] | p[1] << 8 | p[2] << 16;
-      break;
-    default:
-      value = *reinterpret_cast<const Uint32*>(p);
-      break;
-  }
+  Uint32 value = 0;  // the pixel's bytes, low byte first as on the machines we run on
+  memcpy(&value,
+         static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
+             x * surface->format->BytesPerPixel,
+         surface->format->BytesPerPixel);
   SDL_UnlockSurface(surface);
   Uint8 r, g, b;
   SDL_GetRGB(value, surface->format, &r, &g, &b);
@@ -79,6 +68,8 @@ GameHarness::GameHarness() {
   game.screen = DummyScreen();
   game.level = &board;
   game.keys = keys;
+  // Tests lay tiles into the board by hand; it plays as a loaded level.
+  board.loaded = true;
   theGame = &game;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "board/import.h"
+#include "board/levelcheck.h"
 #include "board/levelfile.h"
 #include "board/levelread.h"
 
@@ -19,12 +21,18 @@ const char USAGE[] =
     "\n"
     "  build LEVEL LEVELFILE   writes the level file of a text level\n"
     "  show LEVEL              prints a level as a text level\n"
+    "  check LEVEL...          lists every fault a player would meet, one line each\n"
+    "  import FILE [-o DIR]    writes each level of a classic plain-text file as a\n"
+    "                          text level DIR/NAME-NNN.txt (DIR: the current one)\n"
     "  --help                  prints this text\n"
     "\n"
     "A LEVEL is a level file or a text level (see level/README.md).\n";
 
 // Exit status for a command line that asks for nothing the tool does.
 const int EXIT_USAGE = 2;
+
+// Classic files hold whole collections; none comes near this.
+const size_t CLASSIC_FILE_LIMIT = 16 << 20;
 
 using Arguments = std::vector<std::string>;
 
@@ -78,6 +86,91 @@ int Show(const Arguments& args) {
   return 0;
 }
 
+int Check(const Arguments& args) {
+  if (args.empty()) {
+    fputs(USAGE, stdout);
+    return EXIT_USAGE;
+  }
+  int status = 0;
+  for (const std::string& path : args) {
+    std::string contents;
+    std::string error;
+    if (!ReadRegularFile(path, LEVEL_CONTENTS_LIMIT, &contents, &error) ||
+        !CheckLevelSize(contents, &error)) {
+      PrintError(path, error);
+      status = 1;
+      continue;
+    }
+    const std::vector<std::string> problems = CheckLevelContents(contents);
+    for (const std::string& problem : problems) {
+      printf("%s: %s\n", path.c_str(), problem.c_str());
+    }
+    if (problems.empty()) {
+      printf("%s: OK\n", path.c_str());
+    } else {
+      status = 1;
+    }
+  }
+  return status;
+}
+
+int Import(const Arguments& args) {
+  std::string input;
+  std::string directory = ".";
+  for (size_t index = 0; index < args.size(); index++) {
+    if (args[index] == "-o" && index + 1 < args.size()) {
+      directory = args[++index];
+    } else if (args[index][0] == '-' || !input.empty()) {
+      printf("ERROR velm2-level: import: unknown option or argument '%s'\n", args[index].c_str());
+      return EXIT_USAGE;
+    } else {
+      input = args[index];
+    }
+  }
+  if (input.empty()) {
+    fputs(USAGE, stdout);
+    return EXIT_USAGE;
+  }
+  std::string text;
+  std::string error;
+  if (!ReadRegularFile(input, CLASSIC_FILE_LIMIT, &text, &error)) {
+    PrintError(input, error);
+    return 1;
+  }
+  if (text.size() >= CLASSIC_FILE_LIMIT) {
+    PrintError(input, "too large: " + std::to_string(CLASSIC_FILE_LIMIT) + " bytes or more");
+    return 1;
+  }
+  const std::vector<ClassicLevel> levels = ParseClassicLevels(text);
+  if (levels.empty()) {
+    PrintError(input, "no level pictures found");
+    return 1;
+  }
+  // NAME is the input's file name without its folder and last extension.
+  std::string name = input.substr(input.find_last_of('/') + 1);
+  name = name.substr(0, name.find_last_of('.') == 0 ? name.size() : name.find_last_of('.'));
+  int status = 0;
+  for (const ClassicLevel& level : levels) {
+    std::string levelText;
+    if (!ClassicToLevelText(level, &levelText, &error)) {
+      PrintError(input, error);
+      status = 1;
+      continue;
+    }
+    char number[16];
+    snprintf(number, sizeof number, "-%03d.txt", level.number);
+    const std::string output = directory + "/" + name + number;
+    std::ofstream file(output, std::ios::binary);
+    if (!file.write(levelText.data(), levelText.size()) || !file.flush()) {
+      PrintError(output, "can't write");
+      return 1;
+    }
+    const std::string title = level.title.empty() ? "" : " '" + level.title + "'";
+    printf("%s: level %d%s\n", output.c_str(), level.number, title.c_str());
+  }
+  return status;
+}
+
 int Help(const Arguments&) {
   fputs(USAGE, stdout);
   return 0;
@@ -89,9 +182,7 @@ struct Command {
 };
 
 const Command COMMANDS[] = {
-    {"build", Build},
-    {"show", Show},
-    {"--help", Help},
+    {"build", Build}, {"show", Show}, {"check", Check}, {"import", Import}, {"--help", Help},
 };
 
 }  // namespace

@@ -1,0 +1,142 @@
+// deadlock.cpp: lower bound and deadlock tests of the push search.
+#include <cstring>
+
+#include "solver/search.h"
+
+namespace {
+
+const int FAR = 1 << 20;  // a matching cost that stands for "cannot be placed"
+
+// True when the box `mark` anchored at `anchor` could be pushed some way if
+// only walls and the boxes in `cover` stood in the way: its new body is clear
+// and the hero fits behind it, before and after the step.
+bool MayEverMove(const PushModel& model, const Cover& cover, int anchor, uint8_t mark) {
+  for (int dir = 0; dir < 4; dir++) {
+    if (!model.BoxMayMove(cover, anchor, mark, dir)) {
+      continue;
+    }
+    for (int k = -1; k <= 1; k++) {
+      const int pusher = anchor - 2 * model.offset[dir] + k * model.side[dir];
+      const int stepped = pusher + model.offset[dir];
+      if (model.anchorFree[pusher] && model.anchorFree[stepped] &&
+          PushModel::BodyBoxes(cover, pusher) == 0 &&
+          PushModel::BodyClearBut(cover, stepped, mark)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+LowerBound::LowerBound(const PushModel& model) : model(model) {
+  rows = static_cast<int>(model.boxes.size());
+  columns = static_cast<int>(model.places.size()) + rows - model.goalCount;
+  cost.assign((rows + 1) * (columns + 1), 0);
+  u.assign(rows + 1, 0);
+  v.assign(columns + 1, 0);
+  match.assign(columns + 1, 0);
+  way.assign(columns + 1, 0);
+  minv.assign(columns + 1, 0);
+  used.assign(columns + 1, 0);
+}
+
+int LowerBound::Pushes(const uint16_t* boxes) {
+  const int placeCount = static_cast<int>(model.places.size());
+  for (int i = 1; i <= rows; i++) {
+    const uint16_t* distances = model.DistancesFrom(boxes[i - 1]);
+    int* row = &cost[i * (columns + 1)];
+    for (int j = 1; j <= placeCount; j++) {
+      row[j] = distances[j - 1] == NO_DISTANCE ? FAR : distances[j - 1];
+    }
+    // The columns past the places let boxes beyond the goal count stay put.
+  }
+  // Hungarian method on rows <= columns, potentials u and v.
+  std::fill(u.begin(), u.end(), 0);
+  std::fill(v.begin(), v.end(), 0);
+  std::fill(match.begin(), match.end(), 0);
+  for (int i = 1; i <= rows; i++) {
+    match[0] = i;
+    int j0 = 0;
+    std::fill(minv.begin(), minv.end(), 4 * FAR);
+    std::fill(used.begin(), used.end(), 0);
+    do {
+      used[j0] = 1;
+      const int i0 = match[j0];
+      int delta = 4 * FAR;
+      int j1 = 0;
+      const int* row = &cost[i0 * (columns + 1)];
+      for (int j = 1; j <= columns; j++) {
+        if (!used[j]) {
+          const int current = row[j] - u[i0] - v[j];
+          if (current < minv[j]) {
+            minv[j] = current;
+            way[j] = j0;
+          }
+          if (minv[j] < delta) {
+            delta = minv[j];
+            j1 = j;
+          }
+        }
+      }
+      for (int j = 0; j <= columns; j++) {
+        if (used[j]) {
+          u[match[j]] += delta;
+          v[j] -= delta;
+        } else {
+          minv[j] -= delta;
+        }
+      }
+      j0 = j1;
+    } while (match[j0] != 0);
+    do {
+      const int j1 = way[j0];
+      match[j0] = match[j1];
+      j0 = j1;
+    } while (j0 != 0);
+  }
+  const int total = -v[0];
+  return total >= FAR ? NO_DISTANCE : total;
+}
+
+bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxes, int count,
+                int moved) {
+  const int spare = count - model.goalCount;  // boxes that may stay off places
+  if (spare == 0 && moved >= 0) {
+    const int anchor = boxes[moved];
+    if (model.dead[anchor]) {
+      return true;
+    }
+    // A box that can still be pushed is not frozen, and the boxes that are
+    // frozen without it were frozen before the push, all on places.
+    if (MayEverMove(model, cover, anchor, static_cast<uint8_t>(moved + 1))) {
+      return false;
+    }
+  }
+  // The largest frozen group: start from every box and drop, until nothing
+  // changes, each box that could move with only the rest in its way.
+  Cover frozen = cover;
+  std::vector<char> inGroup(count, 1);
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (int i = 0; i < count; i++) {
+      if (inGroup[i] && MayEverMove(model, frozen, boxes[i], static_cast<uint8_t>(i + 1))) {
+        inGroup[i] = 0;
+        PushModel::CoverBody(&frozen, boxes[i], 0);
+        changed = true;
+      }
+    }
+  }
+  int neverPlaced = 0;
+  int frozenPlaced = 0;
+  for (int i = 0; i < count; i++) {
+    const bool onPlace = model.isPlace[boxes[i]] != 0;
+    if (model.dead[boxes[i]] || (inGroup[i] && !onPlace)) {
+      neverPlaced++;
+    } else if (inGroup[i]) {
+      frozenPlaced++;
+    }
+  }
+  return neverPlaced > spare || frozenPlaced > model.goalCount;
+}

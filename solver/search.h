@@ -1,0 +1,70 @@
+// search.h: A* over pushes on the solver's model.
+//
+// A state is the sorted box anchors and the hero: in the push search the hero
+// stands for the whole area it can walk to (its top-left-most anchor there),
+// in the searches that count moves it is the hero's own anchor after the push.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "solver/model.h"
+#include "solver/solver.h"
+
+enum SearchMode {
+  SEARCH_PUSHES,             // fewest pushes
+  SEARCH_PUSHES_THEN_MOVES,  // fewest moves among solutions of at most `pushBound` pushes
+  SEARCH_MOVES,              // fewest moves
+};
+
+struct SearchLimits {
+  std::chrono::steady_clock::time_point start;
+  double seconds = 0;  // 0: no limit
+  size_t memoryBytes = 0;
+  uint64_t maxStates = 0;  // 0: no limit
+  int pushBound = 0;       // for SEARCH_PUSHES_THEN_MOVES
+  std::function<void(const SolverProgress&)> progress;
+};
+
+// One push of a solution: where the hero stands before the step, and the
+// direction index of the step.
+struct PushStep {
+  int pusher;
+  int dir;
+};
+
+struct SearchResult {
+  SolveOutcome outcome = SOLVE_GAVE_UP;
+  std::vector<PushStep> pushes;
+  uint64_t states = 0;
+  size_t peakBytes = 0;
+  std::string message;  // what stopped a search that gave up
+};
+
+SearchResult RunSearch(const PushModel& model, SearchMode mode, const SearchLimits& limits);
+
+// The smallest number of pushes that can bring the right number of boxes onto
+// places, by a minimum-cost matching of boxes to places on push distances
+// over walls alone; NO_DISTANCE when no matching exists.
+class LowerBound {
+ public:
+  explicit LowerBound(const PushModel& model);
+  int Pushes(const uint16_t* boxes);
+
+ private:
+  const PushModel& model;
+  int rows;     // boxes
+  int columns;  // places, and one free column for each box beyond those placed
+  std::vector<int> cost, u, v, match, way, minv;
+  std::vector<char> used;
+};
+
+// True when the boxes (marked in `cover`) can no longer come to rest with the
+// right number on places: boxes on dead anchors, or boxes frozen for good,
+// where no box of a frozen group can be pushed along either axis with walls
+// and the group's other boxes in its way. `moved` is the box just pushed, -1
+// to look at every box.
+bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxes, int count,
+                int moved);

@@ -1,0 +1,95 @@
+// levelread_test.cpp: level files and text levels read alike, quietly, and
+// every file that holds no level refused with the reason.
+#include "board/levelread.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "board/levelfile.h"
+#include "tests/board_text.h"
+#include "tests/support.h"
+
+namespace {
+
+const std::string ROOM = BoardText({{2, 2, '@'}, {4, 2, '$'}}, {{2, 2, '_'}, {6, 2, 'o'}});
+
+TEST(LevelRead, InfoTextsUpToTheirLimitsGoToBytesAndBackUnchanged) {
+  const std::string longest = "info1 " + std::string(30, 'a') + "\ninfo2 " + std::string(127, 'b') +
+                              "\ninfo3 " + std::string(50, 'c') + "\ninfo4 " +
+                              std::string(50, 'd') + "\ninfo5 " + std::string(50, 'e') + "\n";
+  for (const std::string& header : {std::string(), std::string("info2 x\n"), longest}) {
+    std::string text;
+    std::string error;
+    EXPECT_TRUE(LevelBytesToText(LevelBytes(header + ROOM), &text, &error)) << error;
+    EXPECT_EQ(text, header + ROOM);
+  }
+  // One byte more than a buffer holds is no level, either way round.
+  std::string bytes;
+  std::string error;
+  EXPECT_FALSE(LevelTextToBytes("info3 " + std::string(51, 'c') + "\n" + ROOM, &bytes, &error));
+  EXPECT_EQ(error.substr(0, 50), "line 1: expected one info3 line with at most 50 by");
+  bytes = LevelBytes(ROOM);
+  bytes[21] = 31;
+  bytes.insert(26, std::string(31, 'a'));
+  std::string text;
+  EXPECT_FALSE(LevelBytesToText(bytes, &text, &error));
+  EXPECT_EQ(error, "info text 1: expected a length of 0 to 30 but found 31");
+}
+
+TEST(LevelRead, ALevelFileAndItsTextLoadTheSameBoardWithoutAWord) {
+  CLevel fromText;
+  CLevel fromFile;
+  std::string error;
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(ReadLevelFile(WriteTempFile("room.txt", ROOM), &fromText, &error)) << error;
+  EXPECT_TRUE(ReadLevelFile(WriteTempFile("room.lev", LevelBytes(ROOM)), &fromFile, &error))
+      << error;
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(Describe(fromText), Describe(fromFile));
+  EXPECT_EQ(KindAt(fromFile, 4, 2), TILE_BOX);
+}
+
+TEST(LevelRead, FilesThatHoldNoLevelAreRefusedAtOnceAndLeaveTheBoardAlone) {
+  const std::string directory = WriteTempFile("dir", "") + "d";
+  mkdir(directory.c_str(), 0700);
+  const std::string pipe = directory + "/pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const std::string bytes = LevelBytes(ROOM);
+  std::string damaged = bytes;
+  damaged[3] = 'X';
+  const std::pair<std::string, std::string> cases[] = {
+      {directory + "/missing", "can't open: No such file or directory"},
+      {directory, "can't open: not a regular file"},
+      {pipe, "can't open: not a regular file"},
+      {WriteTempFile("empty.lev", ""), "the file ends after 0 bytes, before its layers do"},
+      {WriteTempFile("cut.lev", bytes.substr(0, 700)),
+       "the file ends after 700 bytes, before its layers do"},
+      {WriteTempFile("cutmagic.lev", bytes.substr(0, 4)),
+       "the file ends after 4 bytes, before its layers do"},
+      {WriteTempFile("magic.lev", damaged), "wrong magic: not a level file"},
+      {WriteTempFile("bad.txt", "objects\n" + ROOM.substr(8, 26 * 3)),
+       "expected 20 rows of cells but the text ends after 3"},
+      {WriteTempFile("large.lev", bytes + std::string(LEVEL_CONTENTS_LIMIT, 'x')),
+       "too large for a level: 65536 bytes or more"},
+  };
+  CLevel board;
+  LoadBoardText(&board, BoardText({{8, 8, '@'}}));
+  const std::string before = Describe(board);
+  for (const auto& [path, expected] : cases) {
+    SCOPED_TRACE(path);
+    std::string error;
+    EXPECT_FALSE(ReadLevelFile(path, &board, &error));
+    EXPECT_EQ(error, expected);
+    EXPECT_EQ(Describe(board), before);
+  }
+  // The game's own loader does not wait on a pipe either.
+  testing::internal::CaptureStdout();
+  board.Load(pipe.c_str());
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "ERROR Load Level '" + pipe + "': can't open file\n");
+  unlink(pipe.c_str());
+  rmdir(directory.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// generate.cpp: velm2-generate, making and measuring levels by reverse play.
+//
+//   velm2-generate measure LEVELFILE          fewest pushes of the level as it stands
+//   velm2-generate pull LEVELFILE OUT TITLE   the hardest start for the level's places
+//   velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE
+//                                             the hardest of a few random rooms
+//
+// `pull` keeps the level's walls, floors and places and writes OUT, a text
+// level whose boxes and hero stand where reverse play found the start with the
+// most pushes. Both print the pushes, the box changes of the solution found,
+// the states searched and the solution (u d l r steps, U D L R pushes).
+// `room` draws rooms of about WIDTH x HEIGHT cells from SEED, with BOXES places,
+// and keeps the one whose hardest start needs the most pushes and box changes.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "board/level.h"
+#include "generator/design.h"
+#include "generator/reverse.h"
+#include "generator/room.h"
+
+namespace {
+
+const char AUTHOR[] = "Velm 2 team";
+
+void Report(const PullSearch& search) {
+  if (search.starts.empty()) {
+    printf("no start found (%llu states%s)\n", static_cast<unsigned long long>(search.states),
+           search.exhausted ? ", all seen" : "");
+    return;
+  }
+  const PulledStart& start = search.starts.front();
+  printf("pushes %d changes %d states %llu%s\n%s\n", start.pushes, start.boxChanges,
+         static_cast<unsigned long long>(search.states), search.exhausted ? " all" : "",
+         start.solution.c_str());
+}
+
+int Measure(const Design& design) {
+  Position target{design.boxes, design.hero};
+  PullOptions options;
+  options.target = &target;
+  const PullSearch search = PullFromPlaces(OpenAnchors(design.walls), design.places, options);
+  Report(search);
+  return search.starts.empty() ? 1 : 0;
+}
+
+int Write(Design design, const PulledStart& start, const char* outPath, const char* title) {
+  design.boxes = start.start.boxes;
+  design.hero = start.start.hero;
+  std::ofstream out(outPath, std::ios::binary);
+  out << TextOf(design, title, AUTHOR);
+  if (!out.flush()) {
+    printf("ERROR velm2-generate: can't write '%s'\n", outPath);
+    return 1;
+  }
+  return 0;
+}
+
+int Pull(const Design& design, const char* outPath, const char* title) {
+  const PullSearch search = PullFromPlaces(OpenAnchors(design.walls), design.places, {});
+  Report(search);
+  return search.starts.empty() ? 1 : Write(design, search.starts.front(), outPath, title);
+}
+
+const int ROOM_DRAWS = 12;
+
+int Room(char** argv) {
+  std::mt19937 random(atoi(argv[2]));
+  RoomShape shape;
+  shape.width = atoi(argv[3]);
+  shape.height = atoi(argv[4]);
+  shape.places = atoi(argv[5]);
+  Design best;
+  PullSearch bestSearch;
+  int bestScore = -1;
+  for (int draw = 0; draw < ROOM_DRAWS; draw++) {
+    shape.rectangles = std::uniform_int_distribution<int>(1, 3)(random);
+    shape.innerWalls =
+        std::uniform_int_distribution<int>(0, shape.width * shape.height / 24)(random);
+    Design room;
+    if (!MakeRoom(shape, &random, &room)) {
+      continue;
+    }
+    PullOptions options;
+    options.maxStates = 400000;
+    const PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, options);
+    if (search.starts.empty()) {
+      continue;
+    }
+    const int score = search.starts.front().pushes + search.starts.front().boxChanges;
+    if (score > bestScore) {
+      best = room;
+      bestSearch = search;
+      bestScore = score;
+    }
+  }
+  Report(bestSearch);
+  return bestScore < 0 ? 1 : Write(best, bestSearch.starts.front(), argv[6], argv[7]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool measure = argc == 3 && strcmp(argv[1], "measure") == 0;
+  const bool pull = argc == 5 && strcmp(argv[1], "pull") == 0;
+  if (argc == 8 && strcmp(argv[1], "room") == 0) {
+    return Room(argv);
+  }
+  if (!measure && !pull) {
+    printf(
+        "usage: velm2-generate measure LEVELFILE\n"
+        "       velm2-generate pull LEVELFILE OUT TITLE\n"
+        "       velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE\n");
+    return 2;
+  }
+  auto level = std::make_unique<CLevel>();
+  level->Load(argv[2]);
+  const Design design = DesignOf(*level);
+  return measure ? Measure(design) : Pull(design, argv[3], argv[4]);
+}
