@@ -235,7 +235,7 @@ TEST(Catalogue, LevelLists) {
       {"a directory", "->dir", 0, 1, "': can't open file", false},
       {"a FIFO", "->fifo", 0, 1, "': can't open file", false},
       {"an endless device", "->/dev/zero", 0, 1, "': can't open file", false},
-      {"100 MB long", "->huge", 0, 1, "': file is longer than 10485760 bytes", false},
+      {"100 MB long", "->huge", 0, 1, "': list longer than 10485760 bytes", false},
   };
   int packs = 0;
   for (const auto& c : cases) {

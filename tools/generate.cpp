@@ -1,7 +1,8 @@
 // generate.cpp: velm2-generate, making and measuring levels by reverse play.
 //
-//   velm2-generate measure LEVELFILE          fewest pushes of the level as it stands
-//   velm2-generate pull LEVELFILE OUT TITLE   the hardest start for the level's places
+//   velm2-generate measure LEVEL              fewest pushes of the level as it stands
+//   velm2-generate grade LEVEL                its solution and figures, for scripts/pack
+//   velm2-generate pull LEVEL OUT TITLE       the hardest start for the level's places
 //   velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE
 //                                             the hardest of a few random rooms
 //
@@ -9,8 +10,9 @@
 // level whose boxes and hero stand where reverse play found the start with the
 // most pushes. Both print the pushes, the box changes of the solution found,
 // the states searched and the solution (u d l r steps, U D L R pushes).
-// `room` draws rooms of about WIDTH x HEIGHT cells from SEED, with BOXES places,
-// and keeps the one whose hardest start needs the most pushes and box changes.
+// LEVEL is a level file or a text level. `room` draws rooms of about WIDTH x HEIGHT cells from
+// SEED, with BOXES places, and keeps the one whose hardest start needs the most pushes and box
+// changes.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +21,7 @@
 #include <string>
 
 #include "board/level.h"
+#include "board/levelread.h"
 #include "generator/design.h"
 #include "generator/reverse.h"
 #include "generator/room.h"
@@ -57,6 +60,25 @@ int Write(Design design, const PulledStart& start, const char* outPath, const ch
     printf("ERROR velm2-generate: can't write '%s'\n", outPath);
     return 1;
   }
+  return 0;
+}
+
+// The solution on one line, then: boxes moves pushes box-changes states
+// proven-optimal, as scripts/pack reads them.
+int Grade(const Design& design) {
+  Position target{design.boxes, design.hero};
+  PullOptions options;
+  options.target = &target;
+  const PullSearch search = PullFromPlaces(OpenAnchors(design.walls), design.places, options);
+  if (search.starts.empty()) {
+    printf("ERROR velm2-generate: no solution found in %llu states\n",
+           static_cast<unsigned long long>(search.states));
+    return 1;
+  }
+  const PulledStart& start = search.starts.front();
+  printf("%s\n%zu %zu %d %d %llu yes\n", start.solution.c_str(), design.boxes.size(),
+         start.solution.size(), start.pushes, start.boxChanges,
+         static_cast<unsigned long long>(search.states));
   return 0;
 }
 
@@ -106,19 +128,28 @@ int Room(char** argv) {
 
 int main(int argc, char** argv) {
   const bool measure = argc == 3 && strcmp(argv[1], "measure") == 0;
+  const bool grade = argc == 3 && strcmp(argv[1], "grade") == 0;
   const bool pull = argc == 5 && strcmp(argv[1], "pull") == 0;
   if (argc == 8 && strcmp(argv[1], "room") == 0) {
     return Room(argv);
   }
-  if (!measure && !pull) {
+  if (!measure && !grade && !pull) {
     printf(
-        "usage: velm2-generate measure LEVELFILE\n"
-        "       velm2-generate pull LEVELFILE OUT TITLE\n"
+        "usage: velm2-generate measure LEVEL\n"
+        "       velm2-generate grade LEVEL\n"
+        "       velm2-generate pull LEVEL OUT TITLE\n"
         "       velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE\n");
     return 2;
   }
   auto level = std::make_unique<CLevel>();
-  level->Load(argv[2]);
+  std::string error;
+  if (!ReadLevelFile(argv[2], level.get(), &error)) {
+    printf("ERROR velm2-generate: '%s': %s\n", argv[2], error.c_str());
+    return 1;
+  }
   const Design design = DesignOf(*level);
+  if (grade) {
+    return Grade(design);
+  }
   return measure ? Measure(design) : Pull(design, argv[3], argv[4]);
 }
