@@ -12,7 +12,8 @@ struct StateRecord {
   uint32_t parent;
   uint32_t moves;
   uint16_t pushes;
-  uint16_t step;  // pusher * 4 + direction index of the push that led here
+  uint16_t step;   // pusher * 4 + direction index of the push that led here
+  uint16_t lower;  // the lower bound of the pushes still to come
 };
 
 // An open-list entry; smaller keys come first.
@@ -20,9 +21,63 @@ struct OpenEntry {
   uint32_t primary;
   uint32_t secondary;
   uint32_t index;
-  bool operator>(const OpenEntry& other) const {
-    return primary != other.primary ? primary > other.primary : secondary > other.secondary;
+};
+
+// The open list: a bucket of state indices for every pair of keys, taken
+// last in, first out. With a consistent bound the primary key of the states
+// taken never falls, so a cursor walks the buckets forward.
+class OpenList {
+ public:
+  bool Empty() const { return count == 0; }
+  size_t Bytes() const { return bytes; }
+  // Adds an entry unless that would take the list past `limit` bytes.
+  bool Push(const OpenEntry& entry, size_t limit) {
+    if (entry.primary >= buckets.size()) {
+      buckets.resize(entry.primary + 1);
+    }
+    std::vector<std::vector<uint32_t>>& row = buckets[entry.primary];
+    if (entry.secondary >= row.size()) {
+      bytes += (entry.secondary + 1 - row.size()) * sizeof(row[0]);
+      row.resize(entry.secondary + 1);
+    }
+    std::vector<uint32_t>& bucket = row[entry.secondary];
+    if (bucket.size() == bucket.capacity()) {
+      const size_t more = std::max<size_t>(4, bucket.capacity()) * sizeof(uint32_t);
+      if (bytes + more > limit) {
+        return false;
+      }
+      bytes += more;
+    }
+    bucket.push_back(entry.index);
+    count++;
+    if (entry.primary < primary || (entry.primary == primary && entry.secondary < secondary)) {
+      primary = entry.primary;
+      secondary = entry.secondary;
+    }
+    return true;
   }
+  OpenEntry Pop() {
+    for (;;) {
+      if (secondary < buckets[primary].size() && !buckets[primary][secondary].empty()) {
+        std::vector<uint32_t>& bucket = buckets[primary][secondary];
+        const uint32_t index = bucket.back();
+        bucket.pop_back();
+        count--;
+        return {primary, secondary, index};
+      }
+      if (++secondary >= buckets[primary].size()) {
+        primary++;
+        secondary = 0;
+      }
+    }
+  }
+
+ private:
+  std::vector<std::vector<std::vector<uint32_t>>> buckets;  // [primary][secondary]
+  uint32_t primary = 0;
+  uint32_t secondary = 0;
+  size_t count = 0;
+  size_t bytes = 0;
 };
 
 const uint32_t NO_PARENT = 0xffffffffu;
@@ -42,7 +97,7 @@ class Search {
  private:
   size_t Bytes() const {
     return keys.capacity() * sizeof(uint16_t) + records.capacity() * sizeof(StateRecord) +
-           table.capacity() * sizeof(uint32_t) + open.capacity() * sizeof(OpenEntry);
+           table.capacity() * sizeof(uint64_t) + open.Bytes();
   }
   // Makes room for one more element, false when that would pass the limit.
   template <typename T>
@@ -63,9 +118,19 @@ class Search {
     uint64_t hash = 0x9e3779b97f4a7c15ull;
     for (int i = 0; i < length; i++) {
       hash = (hash ^ key[i]) * 0xff51afd7ed558ccdull;
-      hash ^= hash >> 29;
     }
-    return hash;
+    hash ^= hash >> 33;
+    hash *= 0xc4ceb9fe1a85ec53ull;
+    return hash ^ (hash >> 29);
+  }
+  bool SameKey(uint32_t index, const uint16_t* key) const {
+    const uint16_t* stored = &keys[index * static_cast<size_t>(stride)];
+    for (int i = 0; i < stride; i++) {
+      if (stored[i] != key[i]) {
+        return false;
+      }
+    }
+    return true;
   }
   bool GrowTable();
   // Finds the state with this key, or adds it; -1 when memory ran out.
@@ -80,13 +145,14 @@ class Search {
     }
     return placed == model.goalCount;
   }
-  OpenEntry EntryOf(uint32_t index, int lower) const {
+  OpenEntry EntryOf(uint32_t index) const {
     const StateRecord& record = records[index];
+    const uint32_t lower = record.lower;
     switch (mode) {
       case SEARCH_PUSHES:
-        return {static_cast<uint32_t>(record.pushes + lower), static_cast<uint32_t>(lower), index};
+        return {record.pushes + lower, lower, index};
       case SEARCH_PUSHES_THEN_MOVES:
-        return {static_cast<uint32_t>(record.pushes + lower), record.moves, index};
+        return {record.pushes + lower, record.moves, index};
       case SEARCH_MOVES:
         return {record.moves + lower, record.pushes, index};
     }
@@ -114,9 +180,11 @@ class Search {
 
   std::vector<uint16_t> keys;  // stride per state: sorted box anchors, then the hero
   std::vector<StateRecord> records;
-  std::vector<uint32_t> table;  // index + 1 of a state, 0 for an empty slot
+  // Per slot the upper half of the key's hash and the state's index + 1; 0
+  // for an empty slot.
+  std::vector<uint64_t> table;
   size_t tableMask = 0;
-  std::vector<OpenEntry> open;
+  OpenList open;
 
   Cover cover;
   uint32_t parentSeen[MODEL_CELLS] = {};
@@ -133,18 +201,19 @@ class Search {
 
 bool Search::GrowTable() {
   const size_t size = table.empty() ? 1 << 16 : table.size() * 2;
-  if (Bytes() + size * sizeof(uint32_t) > memoryBytes) {
+  if (Bytes() + size * sizeof(uint64_t) > memoryBytes) {
     return false;
   }
-  peakBytes = std::max(peakBytes, Bytes() + size * sizeof(uint32_t));
-  std::vector<uint32_t> grown(size, 0);
+  peakBytes = std::max(peakBytes, Bytes() + size * sizeof(uint64_t));
+  std::vector<uint64_t> grown(size, 0);
   tableMask = size - 1;
   for (size_t i = 0; i < records.size(); i++) {
-    size_t slot = Hash(&keys[i * stride], stride) & tableMask;
+    const uint64_t hash = Hash(&keys[i * stride], stride);
+    size_t slot = hash & tableMask;
     while (grown[slot] != 0) {
       slot = (slot + 1) & tableMask;
     }
-    grown[slot] = static_cast<uint32_t>(i + 1);
+    grown[slot] = (hash & ~0xffffffffull) | (i + 1);
   }
   table.swap(grown);
   return true;
@@ -155,10 +224,12 @@ int64_t Search::FindOrAdd(const uint16_t* key, bool* added) {
   if ((records.size() + 1) * 2 > table.size() && !GrowTable()) {
     return -1;
   }
-  size_t slot = Hash(key, stride) & tableMask;
+  const uint64_t hash = Hash(key, stride);
+  const uint64_t tag = hash & ~0xffffffffull;
+  size_t slot = hash & tableMask;
   while (table[slot] != 0) {
-    const uint32_t index = table[slot] - 1;
-    if (memcmp(&keys[index * static_cast<size_t>(stride)], key, stride * sizeof(uint16_t)) == 0) {
+    const uint32_t index = static_cast<uint32_t>(table[slot] - 1);
+    if ((table[slot] & ~0xffffffffull) == tag && SameKey(index, key)) {
       return index;
     }
     slot = (slot + 1) & tableMask;
@@ -167,8 +238,8 @@ int64_t Search::FindOrAdd(const uint16_t* key, bool* added) {
     return -1;
   }
   keys.insert(keys.end(), key, key + stride);
-  records.push_back({NO_PARENT, 0, 0, 0});
-  table[slot] = static_cast<uint32_t>(records.size());
+  records.push_back({NO_PARENT, 0xffffffffu, 0xffff, 0, 0});
+  table[slot] = tag | records.size();
   *added = true;
   return static_cast<int64_t>(records.size() - 1);
 }
@@ -239,7 +310,6 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
       }
       bool boxPushed = false;  // the child's boxes and cover are in place
       bool prune = false;
-      int lower = 0;
       for (int k = -1; k <= 1 && go; k++) {
         const int pusher = box - 2 * model.offset[dir] + k * model.side[dir];
         const int stepped = pusher + model.offset[dir];
@@ -257,20 +327,11 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
             childKey.assign(childBoxes.begin(), childBoxes.end());
             std::sort(childKey.begin(), childKey.end());
             childKey.push_back(0);
-            lower = bound.Pushes(childKey.data());
-            prune = lower == NO_DISTANCE;
           }
-        }
-        if (prune) {
-          break;
         }
         const uint32_t pushes = parent.pushes + 1u;
         const uint32_t moves = parent.moves + (exact ? distance[pusher] : 0) + 1u;
-        if (mode == SEARCH_PUSHES_THEN_MOVES &&
-            pushes + lower > static_cast<uint32_t>(limits.pushBound)) {
-          break;
-        }
-        if (pushes > 0xfffe) {
+        if (prune || pushes > 0xfffe) {
           break;
         }
         childStamp++;
@@ -284,27 +345,37 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
           break;
         }
         StateRecord& record = records[child];
-        if (added || ((record.step & CLOSED) == 0 && Better(pushes, moves, record))) {
+        if (added) {
+          const int lower = bound.Pushes(childKey.data());
+          record.lower = static_cast<uint16_t>(lower);
+          if (lower == NO_DISTANCE) {
+            record.step = CLOSED;  // kept so that it is not looked at again
+            break;
+          }
+        }
+        if (mode == SEARCH_PUSHES_THEN_MOVES &&
+            pushes + record.lower > static_cast<uint32_t>(limits.pushBound)) {
+          break;
+        }
+        if ((record.step & CLOSED) == 0 && Better(pushes, moves, record)) {
           record.parent = index;
           record.pushes = static_cast<uint16_t>(pushes);
           record.moves = moves;
           record.step = static_cast<uint16_t>(pusher * 4 + dir);
-          const OpenEntry entry = EntryOf(static_cast<uint32_t>(child), lower);
+          const OpenEntry entry = EntryOf(static_cast<uint32_t>(child));
           // With a consistent bound a goal reached at the smallest key left
           // open is as short as any.
-          if (mode == SEARCH_PUSHES && lower == 0 && entry.primary == primary &&
+          if (mode == SEARCH_PUSHES && record.lower == 0 && entry.primary == primary &&
               IsGoal(childKey.data())) {
             *result = Finish(*result, static_cast<uint32_t>(child));
             go = false;
             break;
           }
-          if (!Room(open, 1)) {
+          if (!open.Push(entry, memoryBytes - std::min(memoryBytes, Bytes() - open.Bytes()))) {
             result->message = "memory limit reached";
             go = false;
             break;
           }
-          open.push_back(entry);
-          std::push_heap(open.begin(), open.end(), std::greater<OpenEntry>());
         }
         if (!exact) {
           break;  // every pusher of this push leaves the hero in one area
@@ -365,11 +436,10 @@ SearchResult Search::Run() {
     result.message = "memory limit reached";
     return result;
   }
-  open.push_back(EntryOf(0, lower));
-  while (!open.empty()) {
-    std::pop_heap(open.begin(), open.end(), std::greater<OpenEntry>());
-    const OpenEntry entry = open.back();
-    open.pop_back();
+  records[0] = {NO_PARENT, 0, 0, 0, static_cast<uint16_t>(lower)};
+  open.Push(EntryOf(0), memoryBytes);
+  while (!open.Empty()) {
+    const OpenEntry entry = open.Pop();
     StateRecord& record = records[entry.index];
     // A state met again by a shorter path got a smaller entry, which came
     // first; the entries it left behind find it closed.
@@ -394,7 +464,7 @@ SearchResult Search::Run() {
       break;
     }
   }
-  if (open.empty() && result.outcome != SOLVE_SOLVED && result.message.empty()) {
+  if (open.Empty() && result.outcome != SOLVE_SOLVED && result.message.empty()) {
     result.outcome = SOLVE_NO_SOLUTION;
   }
   result.states = records.size();

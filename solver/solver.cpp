@@ -99,10 +99,10 @@ SolveResult SolveLevel(const CLevel& level, const SolverOptions& options) {
   result.fewestMovesForPushes = options.moveOptimal;
   if (!options.moveOptimal) {
     // Fewer moves for the same pushes, where the search over the hero's own
-    // anchor stays within a few times the states the push search needed.
+    // anchor stays within twice the states the push search needed.
     SearchLimits second = limits;
     second.pushBound = static_cast<int>(found.pushes.size());
-    const uint64_t budget = std::max<uint64_t>(found.states * 4, 1 << 20);
+    const uint64_t budget = found.states * 2 + 10000;
     second.maxStates = options.maxStates != 0 ? std::min(options.maxStates, budget) : budget;
     SearchResult fewer = RunSearch(model, SEARCH_PUSHES_THEN_MOVES, second);
     result.states += fewer.states;

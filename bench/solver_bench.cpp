@@ -1,0 +1,121 @@
+// solver_bench.cpp: how fast the solver is: each level of the pack, and a set
+// of a thousand generated rooms of classic size with four boxes.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/classic_rooms.h"
+#include "solver/solver.h"
+
+namespace {
+
+std::vector<std::string> PackLevels() {
+  std::vector<std::string> paths;
+  std::ifstream list("level/standart/list");
+  std::string name;
+  while (std::getline(list, name)) {
+    paths.push_back("level/standart/" + name);
+  }
+  return paths;
+}
+
+void Report(benchmark::State& state, const SolveResult& result) {
+  state.counters["pushes"] = result.pushCount;
+  state.counters["moves"] = result.moveCount;
+  state.counters["pushOptimal"] = result.pushOptimal;
+  state.counters["fewestMoves"] = result.fewestMovesForPushes;
+  state.counters["states"] = static_cast<double>(result.states);
+  state.counters["states/s"] = result.states / std::max(result.seconds, 1e-9);
+  state.counters["peakMB"] = result.peakBytes / 1048576.0;
+}
+
+// One level of the pack, by its number in the list; run from the source
+// directory.
+void BM_SolvePackLevel(benchmark::State& state) {
+  const std::vector<std::string> paths = PackLevels();
+  if (state.range(0) >= static_cast<int64_t>(paths.size())) {
+    state.SkipWithError("no such level in level/standart/list");
+    return;
+  }
+  auto level = std::make_unique<CLevel>();
+  level->Load(paths[state.range(0)].c_str());
+  state.SetLabel(paths[state.range(0)]);
+  SolveResult result;
+  for (auto _ : state) {
+    result = SolveLevel(*level, SolverOptions());
+  }
+  Report(state, result);
+}
+BENCHMARK(BM_SolvePackLevel)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The fewest moves on the same levels.
+void BM_SolvePackLevelByMoves(benchmark::State& state) {
+  const std::vector<std::string> paths = PackLevels();
+  if (state.range(0) >= static_cast<int64_t>(paths.size())) {
+    state.SkipWithError("no such level in level/standart/list");
+    return;
+  }
+  auto level = std::make_unique<CLevel>();
+  level->Load(paths[state.range(0)].c_str());
+  state.SetLabel(paths[state.range(0)]);
+  SolverOptions options;
+  options.moveOptimal = true;
+  SolveResult result;
+  for (auto _ : state) {
+    result = SolveLevel(*level, options);
+  }
+  Report(state, result);
+}
+BENCHMARK(BM_SolvePackLevelByMoves)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A thousand generated rooms of up to 10 x 10 squares with four boxes, each
+// with a limit of 10 s: how many are solved with proven fewest pushes, the
+// share within 0.1 s, the slowest, and the states per second over the set.
+void BM_SolveClassicRooms(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  std::vector<std::unique_ptr<CLevel>> levels;
+  std::vector<std::string> squares(count);
+  std::mt19937 random(1);
+  for (int i = 0; i < count; i++) {
+    levels.push_back(std::make_unique<CLevel>());
+    ClassicRoom(&random, 10, 4, levels.back().get(), &squares[i]);
+  }
+  SolverOptions options;
+  options.seconds = 10;
+  for (auto _ : state) {
+    int proven = 0;
+    int quick = 0;
+    double slowest = 0;
+    int slowestIndex = 0;
+    double seconds = 0;
+    uint64_t states = 0;
+    size_t peak = 0;
+    for (int i = 0; i < count; i++) {
+      const SolveResult result = SolveLevel(*levels[i], options);
+      proven += result.outcome == SOLVE_SOLVED && result.pushOptimal;
+      quick += result.seconds <= 0.1;
+      if (result.seconds > slowest) {
+        slowest = result.seconds;
+        slowestIndex = i;
+      }
+      seconds += result.seconds;
+      states += result.states;
+      peak = std::max(peak, result.peakBytes);
+    }
+    state.counters["proven"] = proven;
+    state.counters["within0.1s"] = quick / static_cast<double>(count);
+    state.counters["slowest_s"] = slowest;
+    state.counters["total_s"] = seconds;
+    state.counters["states/s"] = states / std::max(seconds, 1e-9);
+    state.counters["peakMB"] = peak / 1048576.0;
+    state.SetLabel("slowest room:\n" + squares[slowestIndex]);
+  }
+}
+BENCHMARK(BM_SolveClassicRooms)->Arg(1000)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace

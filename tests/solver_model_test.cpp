@@ -1,0 +1,182 @@
+// solver_model_test.cpp: the solver's model of a step agrees with
+// CLevel::Move on long random walks: the same steps allowed, the same pushes,
+// the same boards.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "board/replay.h"
+#include "solver/model.h"
+#include "tests/board_text.h"
+#include "tests/solver_levels.h"
+
+namespace {
+
+// The model's position, kept beside the board and stepped with the model's
+// own rule.
+struct ModelWalk {
+  PushModel model;
+  Cover cover;
+  std::vector<uint16_t> boxes;
+  int hero = 0;
+
+  explicit ModelWalk(const CLevel& level) {
+    std::string error;
+    EXPECT_TRUE(model.Init(level, &error)) << error;
+    boxes = model.boxes;
+    hero = model.hero;
+    for (size_t i = 0; i < boxes.size(); i++) {
+      PushModel::CoverBody(&cover, boxes[i], static_cast<uint8_t>(i + 1));
+    }
+  }
+  int Step(int dir) {
+    const int outcome = model.StepOutcome(cover, boxes.data(), hero, dir);
+    if (outcome > 0) {
+      PushModel::CoverBody(&cover, boxes[outcome - 1], 0);
+      boxes[outcome - 1] = static_cast<uint16_t>(boxes[outcome - 1] + model.offset[dir]);
+      PushModel::CoverBody(&cover, boxes[outcome - 1], static_cast<uint8_t>(outcome));
+    }
+    if (outcome >= 0) {
+      hero += model.offset[dir];
+    }
+    return outcome;
+  }
+  // Puts the hero at `cell` on the board and in the model, when it fits
+  // there, so that walks reach boxes that a walk from the start would not.
+  void Teleport(CLevel* level, int cell) {
+    if (!model.anchorFree[cell] || PushModel::BodyBoxes(cover, cell) != 0) {
+      return;
+    }
+    PlaceTiles(level, level->heroX, level->heroY, TILE_NONE,
+               level->groundLayer[level->heroY][level->heroX].kind);
+    hero = cell;
+    level->heroX = static_cast<uint8_t>(PushModel::Column(cell));
+    level->heroY = static_cast<uint8_t>(PushModel::Row(cell));
+    PlaceTiles(level, level->heroX, level->heroY, TILE_HERO,
+               level->groundLayer[level->heroY][level->heroX].kind);
+  }
+  // Moves box i to `cell` on the board and in the model, when it fits there.
+  void MoveBox(CLevel* level, int i, int cell) {
+    const uint8_t mark = static_cast<uint8_t>(i + 1);
+    if (!model.anchorFree[cell] || !PushModel::BodyClearBut(cover, cell, mark) ||
+        (std::abs(PushModel::Column(cell) - PushModel::Column(hero)) < 2 &&
+         std::abs(PushModel::Row(cell) - PushModel::Row(hero)) < 2)) {
+      return;
+    }
+    const int from = boxes[i];
+    PlaceTiles(level, PushModel::Column(from), PushModel::Row(from), TILE_NONE,
+               level->groundLayer[PushModel::Row(from)][PushModel::Column(from)].kind);
+    PlaceTiles(level, PushModel::Column(cell), PushModel::Row(cell), TILE_BOX,
+               level->groundLayer[PushModel::Row(cell)][PushModel::Column(cell)].kind);
+    PushModel::CoverBody(&cover, from, 0);
+    PushModel::CoverBody(&cover, cell, mark);
+    boxes[i] = static_cast<uint16_t>(cell);
+  }
+  // Hero and boxes where the model has them, as "hero c,r boxes c,r ...".
+  std::string Objects() const {
+    std::string text = Where(hero) + " boxes";
+    std::vector<uint16_t> sorted(boxes);
+    std::sort(sorted.begin(), sorted.end());
+    for (int box : sorted) {
+      text += " " + Where(box);
+    }
+    return text;
+  }
+  static std::string Where(int cell) {
+    return std::to_string(PushModel::Column(cell)) + "," + std::to_string(PushModel::Row(cell));
+  }
+};
+
+// The same, read from the board's object layer.
+std::string BoardObjects(const CLevel& level) {
+  std::string boxes;
+  for (int row = 0; row < BOARD_ROWS; row++) {
+    for (int column = 0; column < BOARD_COLUMNS; column++) {
+      if (KindAt(level, column, row) == TILE_BOX) {
+        boxes += " " + std::to_string(column) + "," + std::to_string(row);
+      }
+    }
+  }
+  return std::to_string(level.heroX) + "," + std::to_string(level.heroY) + " boxes" + boxes;
+}
+
+// Walks `steps` random steps, mostly repeating the last direction so that
+// boxes travel, and checks every step against the board.
+int WalkAndCompare(CLevel* level, std::mt19937* random, int steps) {
+  ModelWalk walk(*level);
+  int dir = 0;
+  int pushes = 0;
+  for (int step = 0; step < steps; step++) {
+    // Boxes jam against walls and each other, and a hero on its own finds
+    // few; now and then a box is moved to a random spot and the hero is put
+    // beside a box.
+    if (step % 25 == 0 && !walk.boxes.empty()) {
+      const int box = static_cast<int>((*random)() % walk.boxes.size());
+      if (step % 100 == 0) {
+        walk.MoveBox(level, box, static_cast<int>((*random)() % MODEL_CELLS));
+      }
+      const int dx = static_cast<int>((*random)() % 5) - 2;
+      const int dy = static_cast<int>((*random)() % 5) - 2;
+      walk.Teleport(level, walk.boxes[box] + dy * MODEL_WIDTH + dx);
+    }
+    if ((*random)() % 4 == 0) {
+      dir = static_cast<int>((*random)() % 4);
+    }
+    const int pushesBefore = level->pushCount;
+    const bool moved = level->Move(DIRECTION_CODES[dir]);
+    level->AnimateTiles(1);
+    const int outcome = walk.Step(dir);
+    const bool pushed = level->pushCount != pushesBefore;
+    if ((outcome >= 0) != moved || (outcome > 0) != pushed ||
+        walk.Objects() != BoardObjects(*level)) {
+      ADD_FAILURE() << "step " << step << " direction " << dir << ": the model "
+                    << (outcome < 0    ? "refuses"
+                        : outcome == 0 ? "steps"
+                                       : "pushes")
+                    << ", the board "
+                    << (!moved    ? "refuses"
+                        : !pushed ? "steps"
+                                  : "pushes")
+                    << "\nmodel " << walk.Objects() << "\nboard " << BoardObjects(*level);
+      return 0;
+    }
+    pushes += outcome > 0;
+  }
+  return pushes;
+}
+
+TEST(SolverModelTest, AgreesWithTheBoardOnRandomLevels) {
+  std::mt19937 random(13);
+  auto level = std::make_unique<CLevel>();
+  int pushes = 0;
+  for (int round = 0; round < 40; round++) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    RandomLevel(&random, level.get(), 3 + round % 6, round % 2 == 0);
+    pushes += WalkAndCompare(level.get(), &random, 3000);
+  }
+  // Walks that seldom push would test little.
+  EXPECT_GT(pushes, 40 * 3000 / 50);
+}
+
+TEST(SolverModelTest, AgreesWithTheBoardOnThePack) {
+  std::mt19937 random(7);
+  auto level = std::make_unique<CLevel>();
+  std::ifstream list("level/standart/list");
+  std::string name;
+  int levels = 0;
+  while (std::getline(list, name)) {
+    SCOPED_TRACE(name);
+    testing::internal::CaptureStdout();
+    level->Load(("level/standart/" + name).c_str());
+    testing::internal::GetCapturedStdout();
+    EXPECT_GT(WalkAndCompare(level.get(), &random, 6000), 6000 / 100);
+    levels++;
+  }
+  EXPECT_GE(levels, 3);
+}
+
+}  // namespace

@@ -1,0 +1,296 @@
+// solver_test.cpp: the solver finds the fewest pushes and moves, says "no
+// solution" only for unsolvable levels, refuses levels it cannot model, and
+// replay accepts right move strings and names the step of wrong ones.
+#include "solver/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <queue>
+#include <random>
+#include <set>
+
+#include "board/replay.h"
+#include "solver/model.h"
+#include "tests/solver_levels.h"
+
+namespace {
+
+// A corridor two cells high: hero, box, and a place four cells on.
+const std::vector<std::string> CORRIDOR = {
+    "#.#.#.#.#.#.#.",  //
+    "..............",  //
+    "#.@.$...o...#.",  //
+    "..............",  //
+    "#.#.#.#.#.#.#.",
+};
+// Four cells high, the box half a block below the hero.
+const std::vector<std::string> HALF_BELOW = {
+    "#.#.#.#.#.#.#.",  //
+    "..............",  //
+    "#.@.........#.",  //
+    "....$...o.....",  //
+    "#...........#.",  //
+    "..............",  //
+    "#.#.#.#.#.#.#.",
+};
+
+// The fewest pushes (3) take 26 moves; 20 moves do with 5 pushes.
+const std::vector<std::string> TRADE = {
+    "#.#.#.#.#.#.",  //
+    "............",  //
+    "#.#.......#.",  //
+    "............",  //
+    "#...$..@..#.",  //
+    "............",  //
+    "#...o$o...#.",  //
+    "............",  //
+    "#.........#.",  //
+    "............",  //
+    "#.#.#.#.#.#.",
+};
+
+std::pair<int, int> ReferenceCost(const CLevel& level, bool byMoves);
+
+struct SolveCase {
+  const char* name;
+  std::vector<std::string> picture;
+  bool moveOptimal;
+  SolveOutcome outcome;
+  int pushes;
+  int moves;
+};
+
+TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
+  const SolveCase cases[] = {
+      {"corridor", CORRIDOR, false, SOLVE_SOLVED, 4, 4},
+      {"corridor by moves", CORRIDOR, true, SOLVE_SOLVED, 4, 4},
+      {"half below", HALF_BELOW, false, SOLVE_SOLVED, 4, 4},
+      {"trade by pushes", TRADE, false, SOLVE_SOLVED, 3, 26},
+      {"trade by moves", TRADE, true, SOLVE_SOLVED, 5, 20},
+      {"solved at the start",
+       {"#.#.#.", "......", "#.@.*.", "......", "#.#.#."},
+       false,
+       SOLVE_SOLVED,
+       0,
+       0},
+      // The hero can only push the box away from its place.
+      {"hero on the wrong side",
+       {"#.#.#.#.#.#.#.", "..............", "#...$...@.o.#.", "..............", "#.#.#.#.#.#.#."},
+       false,
+       SOLVE_NO_SOLUTION,
+       0,
+       0},
+      {"box in a corner",
+       {"#.#.#.#.", "........", "#.$.@.o.", "........", "#.#.#.#."},
+       false,
+       SOLVE_NO_SOLUTION,
+       0,
+       0},
+  };
+  auto level = std::make_unique<CLevel>();
+  for (const SolveCase& test : cases) {
+    SCOPED_TRACE(test.name);
+    PictureLevel(level.get(), test.picture, 2, 2);
+    SolverOptions options;
+    options.moveOptimal = test.moveOptimal;
+    const SolveResult result = SolveLevel(*level, options);
+    EXPECT_EQ(result.outcome, test.outcome) << result.message;
+    EXPECT_EQ(result.pushCount, test.pushes);
+    EXPECT_EQ(result.moveCount, test.moves);
+    EXPECT_EQ(result.pushOptimal, test.outcome == SOLVE_SOLVED && !test.moveOptimal);
+    EXPECT_EQ(result.moveOptimal, test.outcome == SOLVE_SOLVED && test.moveOptimal);
+    if (test.outcome == SOLVE_SOLVED) {
+      EXPECT_EQ(ReferenceCost(*level, test.moveOptimal), std::make_pair(test.pushes, test.moves));
+    }
+  }
+}
+
+TEST(SolverTest, RefusesLevelsItCannotModel) {
+  auto level = std::make_unique<CLevel>();
+  PictureLevel(level.get(), CORRIDOR, 2, 2);
+  const struct {
+    const char* message;
+    int column, row, kind;
+  } cases[] = {
+      {"object layer holds kind 5 at column 9, row 6", 9, 6, TILE_PLACE},
+      {"objects overlap at column 7, row 5", 7, 5, TILE_BOX},
+      {"no hero tile at the hero's anchor (column 4, row 4)", 4, 4, TILE_NONE},
+      {"box leaves the grid at column 24, row 10", 24, 10, TILE_BOX},
+  };
+  for (const auto& test : cases) {
+    auto broken = std::make_unique<CLevel>(*level);
+    PlaceTiles(broken.get(), test.column, test.row, test.kind, TILE_FLOOR);
+    const SolveResult result = SolveLevel(*broken, SolverOptions());
+    EXPECT_EQ(result.outcome, SOLVE_UNSUPPORTED);
+    EXPECT_EQ(result.message, test.message);
+  }
+}
+
+TEST(SolverTest, GivesUpAtTheStateLimit) {
+  auto level = std::make_unique<CLevel>();
+  PictureLevel(level.get(), CORRIDOR, 2, 2);
+  SolverOptions options;
+  options.maxStates = 2;
+  const SolveResult result = SolveLevel(*level, options);
+  EXPECT_EQ(result.outcome, SOLVE_GAVE_UP);
+  EXPECT_EQ(result.message, "state limit reached");
+}
+
+// Fewest (pushes, moves) or (moves, pushes) by a plain search over the hero's
+// own anchor and the boxes, stepping with the model's single step (which the
+// differential test holds against the board) and pruning nothing. -1 when no
+// solution exists.
+std::pair<int, int> ReferenceCost(const CLevel& level, bool byMoves) {
+  PushModel model;
+  std::string error;
+  EXPECT_TRUE(model.Init(level, &error)) << error;
+  typedef std::vector<uint16_t> State;  // hero, then the boxes in a fixed order
+  typedef std::pair<std::pair<int, int>, State> Entry;
+  std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
+  std::set<State> seen;
+  State start(1, static_cast<uint16_t>(model.hero));
+  start.insert(start.end(), model.boxes.begin(), model.boxes.end());
+  open.push({{0, 0}, start});
+  while (!open.empty()) {
+    const Entry entry = open.top();
+    open.pop();
+    const State& state = entry.second;
+    if (!seen.insert(state).second) {
+      continue;
+    }
+    int placed = 0;
+    for (size_t i = 1; i < state.size(); i++) {
+      placed += model.isPlace[state[i]];
+    }
+    if (placed == model.goalCount) {
+      return byMoves ? std::make_pair(entry.first.second, entry.first.first) : entry.first;
+    }
+    Cover cover;
+    for (size_t i = 1; i < state.size(); i++) {
+      PushModel::CoverBody(&cover, state[i], static_cast<uint8_t>(i));
+    }
+    for (int dir = 0; dir < 4; dir++) {
+      const int outcome = model.StepOutcome(cover, &state[1], state[0], dir);
+      if (outcome < 0) {
+        continue;
+      }
+      State next = state;
+      next[0] = static_cast<uint16_t>(state[0] + model.offset[dir]);
+      if (outcome > 0) {
+        next[outcome] = static_cast<uint16_t>(next[outcome] + model.offset[dir]);
+      }
+      const std::pair<int, int> cost =
+          byMoves ? std::make_pair(entry.first.first + 1, entry.first.second + (outcome > 0))
+                  : std::make_pair(entry.first.first + (outcome > 0), entry.first.second + 1);
+      if (!seen.count(next)) {
+        open.push({cost, next});
+      }
+    }
+  }
+  return {-1, -1};
+}
+
+// A room of `columns` x `rows` cells (even numbers) inside a ring of walls,
+// with a wall, two boxes and two places at random cells.
+void SmallRoom(std::mt19937* random, CLevel* level, int columns, int rows) {
+  std::vector<std::string> picture(rows + 4, std::string(columns + 4, '.'));
+  for (int c = 0; c <= columns + 2; c += 2) {
+    picture[0][c] = picture[rows + 2][c] = '#';
+  }
+  for (int r = 2; r < rows + 2; r += 2) {
+    picture[r][0] = picture[r][columns + 2] = '#';
+  }
+  auto cell = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(*random);
+  };
+  // Objects in the room keep to anchors two cells apart or more, so no two
+  // overlap; half-block offsets come from the room's odd anchors.
+  std::vector<std::pair<int, int>> taken;
+  // A box can be pushed away from a wall only with room for the hero behind
+  // it, so boxes and places keep two cells off the ring.
+  for (const char what : std::string("@$$#oo")) {
+    const int edge = what == '$' || what == 'o' ? 4 : 2;
+    for (int tries = 0; tries < 100; tries++) {
+      const int c = cell(edge, columns + 2 - edge), r = cell(edge, rows + 2 - edge);
+      bool clear = true;
+      for (const auto& other : taken) {
+        clear = clear && (std::abs(other.first - c) > 1 || std::abs(other.second - r) > 1);
+      }
+      if (what == 'o' && picture[r][c] == '.') {
+        picture[r][c] = 'o';
+        break;
+      }
+      if (what != 'o' && clear) {
+        taken.push_back({c, r});
+        picture[r][c] = what;
+        break;
+      }
+    }
+  }
+  PictureLevel(level, picture, 1, 1);
+}
+
+TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
+  std::mt19937 random(2026);
+  auto level = std::make_unique<CLevel>();
+  int solvable = 0;
+  int unsolvable = 0;
+  for (int round = 0; round < 30; round++) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    SmallRoom(&random, level.get(), 8, 6 + round % 2 * 2);
+    const std::pair<int, int> byPushes = ReferenceCost(*level, false);
+    SolveResult result = SolveLevel(*level, SolverOptions());
+    if (byPushes.first < 0) {
+      EXPECT_EQ(result.outcome, SOLVE_NO_SOLUTION);
+      unsolvable++;
+      continue;
+    }
+    solvable++;
+    ASSERT_EQ(result.outcome, SOLVE_SOLVED) << result.message;
+    EXPECT_EQ(result.pushCount, byPushes.first);
+    EXPECT_TRUE(result.fewestMovesForPushes);
+    EXPECT_EQ(result.moveCount, byPushes.second);
+    SolverOptions options;
+    options.moveOptimal = true;
+    result = SolveLevel(*level, options);
+    const std::pair<int, int> byMoves = ReferenceCost(*level, true);
+    EXPECT_EQ(result.moveCount, byMoves.second);
+    EXPECT_EQ(result.pushCount, byMoves.first);
+  }
+  EXPECT_GT(solvable, 8) << unsolvable;
+  EXPECT_GT(unsolvable, 3);
+}
+
+struct ReplayCase {
+  std::vector<std::string> picture;
+  const char* moves;
+  bool played;
+  const char* error;
+  bool solved;
+};
+
+TEST(SolverTest, ReplayChecksEveryLetterAgainstTheBoard) {
+  const ReplayCase cases[] = {
+      {CORRIDOR, "RRRR", true, "", true},
+      {CORRIDOR, "RRRR\n", true, "", true},
+      {CORRIDOR, "RRR", true, "", false},
+      {HALF_BELOW, "dRRRR", true, "", true},
+      {HALF_BELOW, "DRRRRl", false, "step 1 'D': the step pushes no box", false},
+      {CORRIDOR, "rRRR", false, "step 1 'r': the step pushes a box", false},
+      {CORRIDOR, "RRRx", false, "step 4 'x': not a move letter (u d l r, U D L R)", false},
+      {CORRIDOR, "RR\nRR", false, "step 3 '\n': not a move letter (u d l r, U D L R)", false},
+      {CORRIDOR, "uRRR", false, "step 1 'u': the hero can't go that way", false},
+  };
+  auto level = std::make_unique<CLevel>();
+  for (const ReplayCase& test : cases) {
+    SCOPED_TRACE(test.moves);
+    PictureLevel(level.get(), test.picture, 2, 2);
+    std::string error;
+    EXPECT_EQ(ReplayMoves(level.get(), test.moves, &error), test.played);
+    EXPECT_EQ(error, test.error);
+    EXPECT_EQ(IsSolved(*level), test.solved);
+  }
+}
+
+}  // namespace
