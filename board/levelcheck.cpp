@@ -13,9 +13,6 @@ namespace {
 
 const int HEADER_SIZE = 26;
 const int LAYER_SIZE = BOARD_ROWS * BOARD_COLUMNS;
-const int INFO_TEXTS = 5;
-// The largest count each length byte gives that its buffer holds.
-const int INFO_LIMITS[INFO_TEXTS] = {30, 127, 50, 50, 50};
 const char* const KIND_NAMES[] = {"nothing", "hero", "floor", "wall", "box", "place"};
 
 using Layer = unsigned char[BOARD_ROWS][BOARD_COLUMNS];
@@ -74,15 +71,15 @@ bool Checker::ReadBytes(const std::string& bytes, Board* board) {
   board->heroX = static_cast<unsigned char>(bytes[18]);
   board->heroY = static_cast<unsigned char>(bytes[19]);
   board->boxCount = static_cast<unsigned char>(bytes[20]);
-  // The game skips what a negative count does not give and reads what a count
-  // beyond the buffer gives; the layers lie after that.
+  // The game takes nothing for a negative count and passes over the whole of a
+  // count too large for its buffer, so the layers lie after the positive counts.
   size_t layersAt = HEADER_SIZE;
-  for (int index = 0; index < INFO_TEXTS; index++) {
+  for (int index = 0; index < INFO_TEXT_COUNT; index++) {
     const int length = static_cast<signed char>(bytes[21 + index]);
-    if (length < 0 || length > INFO_LIMITS[index]) {
+    if (length < 0 || length > INFO_TEXT_LIMITS[index]) {
       Add(LevelProblem::IN_INFO, index, 0,
           "info text " + std::to_string(index + 1) + " has a length of " + std::to_string(length) +
-              ", outside 0 to " + std::to_string(INFO_LIMITS[index]));
+              ", outside 0 to " + std::to_string(INFO_TEXT_LIMITS[index]));
     }
     layersAt += std::max(length, 0);
   }

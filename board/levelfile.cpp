@@ -15,9 +15,6 @@ const int CELL_KINDS = sizeof CELL_CHARACTERS - 1;
 const int MAGIC_SIZE = sizeof LEVEL_MAGIC - 1;
 const int HEADER_SIZE = MAGIC_SIZE + 8;
 const int LAYER_SIZE = BOARD_ROWS * BOARD_COLUMNS;
-const int INFO_TEXTS = 5;
-// The longest text each length byte can give and its buffer can hold.
-const int INFO_LIMITS[INFO_TEXTS] = {30, 127, 50, 50, 50};
 
 std::string LineName(size_t index) {
   return "line " + std::to_string(index + 1);
@@ -110,8 +107,8 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
   }
   int boxCount = -1;
   int hero[2] = {-1, -1};
-  std::string info[INFO_TEXTS];
-  bool infoSeen[INFO_TEXTS] = {};
+  std::string info[INFO_TEXT_COUNT];
+  bool infoSeen[INFO_TEXT_COUNT] = {};
 
   size_t line = 0;
   for (; line < lines.size() && lines[line] != "objects"; line++) {
@@ -119,7 +116,7 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
     const std::string key = lines[line].substr(0, space);
     const std::string value = space == std::string::npos ? "" : lines[line].substr(space + 1);
     const bool isInfo = key.size() == 5 && key.compare(0, 4, "info") == 0 && key[4] >= '1' &&
-                        key[4] < '1' + INFO_TEXTS;
+                        key[4] < '1' + INFO_TEXT_COUNT;
     const int infoIndex = isInfo ? key[4] - '1' : 0;
     std::string fault;
     if (key == "boxes") {
@@ -131,9 +128,9 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
         fault = "expected one hero line with a column and a row, each 0 to 255";
       }
     } else if (isInfo) {
-      if (infoSeen[infoIndex] || static_cast<int>(value.size()) > INFO_LIMITS[infoIndex]) {
+      if (infoSeen[infoIndex] || static_cast<int>(value.size()) > INFO_TEXT_LIMITS[infoIndex]) {
         fault = "expected one " + key + " line with at most " +
-                std::to_string(INFO_LIMITS[infoIndex]) + " bytes of text";
+                std::to_string(INFO_TEXT_LIMITS[infoIndex]) + " bytes of text";
       }
       infoSeen[infoIndex] = true;
       info[infoIndex] = value;
@@ -208,12 +205,12 @@ bool LevelBytesToText(const std::string& bytes, std::string* text, std::string* 
   const unsigned char heroRow = bytes[MAGIC_SIZE + 1];
   const unsigned char boxCount = bytes[MAGIC_SIZE + 2];
   size_t offset = HEADER_SIZE;
-  std::string info[INFO_TEXTS];
-  for (int index = 0; index < INFO_TEXTS; index++) {
+  std::string info[INFO_TEXT_COUNT];
+  for (int index = 0; index < INFO_TEXT_COUNT; index++) {
     const int length = static_cast<signed char>(bytes[MAGIC_SIZE + 3 + index]);
-    if (length < 0 || length > INFO_LIMITS[index]) {
+    if (length < 0 || length > INFO_TEXT_LIMITS[index]) {
       *error = "info text " + std::to_string(index + 1) + ": expected a length of 0 to " +
-               std::to_string(INFO_LIMITS[index]) + " but found " + std::to_string(length);
+               std::to_string(INFO_TEXT_LIMITS[index]) + " but found " + std::to_string(length);
       return false;
     }
     info[index] = bytes.substr(std::min(offset, bytes.size()), length);
@@ -257,7 +254,7 @@ bool LevelBytesToText(const std::string& bytes, std::string* text, std::string* 
   if (!heroFound) {
     *text += "hero " + std::to_string(heroColumn) + " " + std::to_string(heroRow) + "\n";
   }
-  for (int index = 0; index < INFO_TEXTS; index++) {
+  for (int index = 0; index < INFO_TEXT_COUNT; index++) {
     if (!info[index].empty()) {
       *text += "info" + std::to_string(index + 1) + " " + info[index] + "\n";
     }

@@ -30,6 +30,10 @@
 
 // The first 18 bytes of every level file.
 const char LEVEL_MAGIC[] = "VELM LEVEL PUZZLE ";
+// The info texts: how many, and the longest text each length byte can give
+// and its buffer can hold.
+const int INFO_TEXT_COUNT = 5;
+const int INFO_TEXT_LIMITS[INFO_TEXT_COUNT] = {30, 127, 50, 50, 50};
 
 // The lines of a text, split at line feeds. An empty line counts, but the end
 // of the text after a final line feed is no line: n lines give n entries

@@ -115,6 +115,10 @@ SDL_Surface* LoadImage(const char* path) {
   }
   SDL_Surface* converted = SDL_DisplayFormat(picture);
   SDL_FreeSurface(picture);
+  // Said aloud: the picture would otherwise just be missing from the screen.
+  if (!converted) {
+    printf("ERROR LoadImage: can't convert image %s. %s\n", path, SDL_GetError());
+  }
   return converted;
 }
 
@@ -132,6 +136,7 @@ SDL_Surface* LoadTexture(const char* path, int width, int height) {
   SDL_Surface* converted = SDL_DisplayFormat(picture);
   FreeImage(picture);
   if (!converted) {
+    printf("ERROR LoadTexture: can't convert image %s. %s\n", path, SDL_GetError());
     return nullptr;
   }
 

@@ -19,13 +19,12 @@ const size_t MAX_LIST_BYTES = 10 << 20;
 int CGame::LoadLevelPak(const char* pack) {
   std::string bytes;
   std::string error;
-  // One byte past the limit tells a list that is too long from one that fits.
   if (!ReadRegularFile(std::string(pack) + "/list", MAX_LIST_BYTES + 1, &bytes, &error)) {
     std::cout << "ERROR Load Level Pak '" << pack << "': can't open file" << std::endl;
     return -1;
   }
   if (bytes.size() > MAX_LIST_BYTES) {
-    std::cout << "ERROR Load Level Pak '" << pack << "': file is longer than " << MAX_LIST_BYTES
+    std::cout << "ERROR Load Level Pak '" << pack << "': list longer than " << MAX_LIST_BYTES
               << " bytes" << std::endl;
     return -1;
   }

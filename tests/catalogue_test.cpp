@@ -235,14 +235,15 @@ TEST(Catalogue, LevelLists) {
       {"a directory", "->dir", 0, 1, "': can't open file", false},
       {"a FIFO", "->fifo", 0, 1, "': can't open file", false},
       {"an endless device", "->/dev/zero", 0, 1, "': can't open file", false},
-      {"100 MB long", "->huge", 0, 1, "': file is longer than 10485760 bytes", false},
+      {"100 MB long", "->huge", 0, 1, "': list longer than 10485760 bytes", false},
   };
   int packs = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string pack = Dir("pack" + std::to_string(packs++));
     for (const char* name : {"nook.lev", "shelf.lev"}) {
-      symlink((Here() + "/level/standart/" + name).c_str(), (pack + "/" + name).c_str());
+      ASSERT_EQ(symlink((Here() + "/level/standart/" + name).c_str(), (pack + "/" + name).c_str()),
+                0);
     }
     const std::string list = pack + "/list";
     if (c.list == "->dir") {
@@ -253,7 +254,7 @@ TEST(Catalogue, LevelLists) {
       std::ofstream(list).close();
       ASSERT_EQ(truncate(list.c_str(), 100 << 20), 0);
     } else if (c.list.rfind("->", 0) == 0) {
-      symlink(c.list.substr(2).c_str(), list.c_str());
+      ASSERT_EQ(symlink(c.list.substr(2).c_str(), list.c_str()), 0);
     } else {
       std::ofstream(list, std::ios::binary) << c.list;
     }
@@ -384,16 +385,17 @@ TEST(Catalogue, LevelTool) {
     std::string line;     // found in the output
     std::string written;  // a file that must not exist afterwards
   } cases[] = {
-      {"show a directory", "show " + Dir("tool-dir"), 1, "': can't open file", ""},
-      {"show a FIFO", "show " + Fifo("tool-fifo"), 1, "': can't open file", ""},
-      {"show an endless device", "show /dev/zero", 1, "'/dev/zero': can't open file", ""},
+      {"show a directory", "show " + Dir("tool-dir"), 1, "': can't open: not a regular file", ""},
+      {"show a FIFO", "show " + Fifo("tool-fifo"), 1, "': can't open: not a regular file", ""},
+      {"show an endless device", "show /dev/zero", 1, "'/dev/zero': can't open: not a regular file",
+       ""},
       {"show an empty file", "show " + Write("tool-empty", ""), 1,
        "expected at least 26 bytes but found 0", ""},
-      {"show 100 MB", "show " + Huge("tool-huge"), 1, "file is longer than 1048576 bytes", ""},
+      {"show 100 MB", "show " + Huge("tool-huge"), 1, "too large for a level", ""},
       {"show a cut level", "show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
-       "expected 1034 bytes but found 600", ""},
+       "expected " + std::to_string(Read(NOOK).size()) + " bytes but found 600", ""},
       {"build from a FIFO", "build " + Fifo("text-fifo") + " " + Scratch("out1.lev"), 1,
-       "can't open file", Scratch("out1.lev")},
+       "can't open", Scratch("out1.lev")},
       {"build a text with a tab",
        "build " + Write("tab.txt", "objects\t\n") + " " + Scratch("out2.lev"), 1,
        "line 1: expected", Scratch("out2.lev")},

@@ -47,12 +47,13 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 
 first=$(sed -n 1p level/standart/list)
 second=$(sed -n 2p level/standart/list)
-read -r -a steps <<<"$(sed 's/U/Up /g; s/D/Down /g; s/L/Left /g; s/R/Right /g' \
+read -r -a steps <<<"$(sed 's/[uU]/Up /g; s/[dD]/Down /g; s/[lL]/Left /g; s/[rR]/Right /g' \
   "level/source/${first%.lev}.solution")"
+# One xdotool holds each key: on a busy machine, separate commands can stretch
+# the hold past the 0.16 s of a step into a second step. 0.1 s is long enough
+# for a game that such a machine runs only now and then to see the key held.
 press() {
-  xdotool keydown "$1"
-  sleep "${2:-0.06}"
-  xdotool keyup "$1"
+  xdotool keydown "$1" sleep "${2:-0.1}" keyup "$1"
   sleep "${3:-0.5}"
 }
 
@@ -70,7 +71,7 @@ difference=$(compare -metric AE -crop 560x400+0+20 "$work/start.png" "$work/undo
 press equal
 press minus
 for key in "${steps[@]}"; do
-  press "$key" 0.05 0.2
+  press "$key" 0.1 0.2
 done
 press space
 press Escape

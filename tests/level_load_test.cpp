@@ -22,9 +22,6 @@ class LevelLoadTest : public testing::Test {
     return testing::internal::GetCapturedStdout();
   }
   std::string Ok() const { return "Load Level '" + path + "'... OK\n"; }
-  std::string Error(const std::string& what) const {
-    return "ERROR Load Level '" + path + "': " + what + "\n";
-  }
   // The room loaded with an info text and played one push to the right, so
   // that counters, journal and info lengths hold something.
   void GivenAPlayedRoom() {
@@ -54,32 +51,6 @@ TEST_F(LevelLoadTest, ACompleteFileLoadsAndEmptiesCountersAndJournal) {
   EXPECT_EQ(KindAt(board, 7, 4), TILE_NONE);  // where the box was pushed
   EXPECT_EQ(Describe(board.groundLayer[4][8]),
             "kind 5 at 192,96 size 48x48 speed 150 row 0 frame 0");
-}
-
-TEST_F(LevelLoadTest, AFileThatCannotBeReadWhollyLeavesTheBoardAsItWas) {
-  GivenAPlayedRoom();
-  const std::string before = Describe(board);
-  testing::internal::CaptureStdout();
-  board.Load("/nonexistent/level.lev");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "ERROR Load Level '/nonexistent/level.lev': can't open file\n");
-  EXPECT_EQ(Describe(board), before);
-
-  const std::string other = LevelBytes(BoardText({{2, 2, '@'}}, {{0, 0, '_'}}, "info1 x\n"));
-  // One byte short, inside the object layer, and inside the header.
-  for (size_t size : {other.size() - 1, size_t{600}, size_t{20}}) {
-    SCOPED_TRACE(size);
-    EXPECT_EQ(Load(other.substr(0, size)), Error("wrong file lenght"));
-    EXPECT_EQ(Describe(board), before);
-  }
-}
-
-TEST_F(LevelLoadTest, AWrongMagicIsReportedAndTheLevelLoadsAllTheSame) {
-  std::string bytes = roomBytes;
-  bytes.replace(0, 4, "MLEV");
-  EXPECT_EQ(Load(bytes), Error("wrong file format") + Ok());
-  EXPECT_EQ(std::string(board.magic, 4), "MLEV");
-  EXPECT_TRUE(board.Move(DIR_RIGHT));
 }
 
 // A length beyond its buffer fills it and skips the rest of the text; a

@@ -1,11 +1,16 @@
-// level_pack_test.cpp: the shipped levels are what their sources build, and
-// their stored solutions solve them.
+// level_pack_test.cpp: the shipped levels are what their sources build, pass
+// every check, come in the order of their figures, and their stored solutions
+// solve them with the recorded counts, pushing exactly where the letters say.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "board/levelcheck.h"
 #include "tests/board_text.h"
 #include "tests/support.h"
 
@@ -17,31 +22,66 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+struct Figures {
+  std::string name;
+  int boxes;
+  int moves;
+  int pushes;
+};
+
+// level/figures: a comment line, then one level per line in playing order.
+std::vector<Figures> ReadFigures() {
+  std::istringstream lines(ReadFile("level/figures"));
+  std::vector<Figures> pack;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty() || line[0] == '#') {
+      continue;
+    }
+    std::istringstream fields(line);
+    Figures level;
+    fields >> level.name >> level.boxes >> level.moves >> level.pushes;
+    EXPECT_TRUE(fields) << "bad figures line: " << line;
+    pack.push_back(level);
+  }
+  return pack;
+}
+
 TEST(LevelPackTest, EveryLevelIsBuiltFromItsSourceAndSolvedByItsStoredSolution) {
+  const std::vector<Figures> pack = ReadFigures();
   GameHarness harness;
   testing::internal::CaptureStdout();
   harness.game.LoadLevelPak("level/standart");
   testing::internal::GetCapturedStdout();
-  ASSERT_GE(harness.game.levelList.size(), 3u);
-  for (uint32_t number = 1; number <= harness.game.levelList.size(); number++) {
+  ASSERT_EQ(harness.game.levelList.size(), pack.size()) << "list and figures differ";
+  EXPECT_GE(pack.size(), 50u);
+  for (uint32_t number = 1; number <= pack.size(); number++) {
+    const Figures& figures = pack[number - 1];
+    SCOPED_TRACE(figures.name);
     const std::string entry = harness.game.levelList[number - 1];
-    SCOPED_TRACE(entry);
-    const std::string name = entry.substr(entry.rfind('/') + 1);
-    const std::string source = "level/source/" + name.substr(0, name.rfind('.'));
+    ASSERT_EQ(entry, "level/standart/" + figures.name + ".lev") << "list out of order";
+    const std::string source = "level/source/" + figures.name;
     EXPECT_TRUE(LevelBytes(ReadFile(source + ".txt")) == ReadFile(entry))
-        << "rebuild it with velm2-level build";
+        << "rebuild it with scripts/pack";
+    EXPECT_EQ(CheckLevelContents(ReadFile(entry)), std::vector<std::string>());
 
     testing::internal::CaptureStdout();
     harness.game.LoadLevel(number);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Load Level '" + entry + "'... OK\n");
+    EXPECT_EQ(harness.board.boxCount, figures.boxes);
     const std::string solution = ReadFile(source + ".solution");
     ASSERT_GT(solution.size(), 1u);
     ASSERT_EQ(solution.back(), '\n');
     for (size_t step = 0; step + 1 < solution.size(); step++) {
-      ASSERT_TRUE(harness.board.Move(DirectionOf(solution[step])))
-          << "step " << step + 1 << " '" << solution[step] << "'";
+      const char letter = solution[step];
+      const int pushes = harness.board.pushCount;
+      ASSERT_TRUE(harness.board.Move(DirectionOf(toupper(letter))))
+          << "step " << step + 1 << " '" << letter << "'";
+      ASSERT_EQ(harness.board.pushCount != pushes, isupper(letter) != 0)
+          << "step " << step + 1 << " '" << letter << "' pushes by the other case";
       harness.board.AnimateTiles(1);  // ends every glide
     }
+    EXPECT_EQ(harness.board.moveCount, figures.moves);
+    EXPECT_EQ(harness.board.pushCount, figures.pushes);
     harness.game.screenState = GAME_PLAY;
     harness.board.CheckComplete();
     EXPECT_EQ(harness.game.screenState, GAME_WIN);

@@ -1,7 +1,8 @@
 // generate.cpp: velm2-generate, making and measuring levels by reverse play.
 //
-//   velm2-generate measure LEVELFILE          fewest pushes of the level as it stands
-//   velm2-generate pull LEVELFILE OUT TITLE   the hardest start for the level's places
+//   velm2-generate measure LEVEL              fewest pushes of the level as it stands
+//   velm2-generate grade LEVEL                the solver's solution and figures, for scripts/pack
+//   velm2-generate pull LEVEL OUT TITLE       the hardest start for the level's places
 //   velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE
 //                                             the hardest of a few random rooms
 //
@@ -9,8 +10,9 @@
 // level whose boxes and hero stand where reverse play found the start with the
 // most pushes. Both print the pushes, the box changes of the solution found,
 // the states searched and the solution (u d l r steps, U D L R pushes).
-// `room` draws rooms of about WIDTH x HEIGHT cells from SEED, with BOXES places,
-// and keeps the one whose hardest start needs the most pushes and box changes.
+// LEVEL is a level file or a text level. `room` draws rooms of about WIDTH x HEIGHT cells from
+// SEED, with BOXES places, and keeps the one whose hardest start needs the most pushes and box
+// changes.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,9 +21,11 @@
 #include <string>
 
 #include "board/level.h"
+#include "board/levelread.h"
 #include "generator/design.h"
 #include "generator/reverse.h"
 #include "generator/room.h"
+#include "solver/solver.h"
 
 namespace {
 
@@ -60,13 +64,43 @@ int Write(Design design, const PulledStart& start, const char* outPath, const ch
   return 0;
 }
 
+const double GRADE_SECONDS = 120;
+
+// Solves a level with the solver, for the pack: the solution on one line,
+// then boxes, moves, pushes, box changes, states searched and how the pushes
+// are known to be the fewest: "yes" when the solver proved it, "reverse" when
+// only reverse play did (it reached no position in fewer pulls), "no" else.
+int Grade(const CLevel& level) {
+  SolverOptions options;
+  options.seconds = GRADE_SECONDS;
+  const SolveResult result = SolveLevel(level, options);
+  if (result.outcome != SOLVE_SOLVED) {
+    printf("ERROR velm2-generate: not solved: %s\n", result.message.c_str());
+    return 1;
+  }
+  const char* optimal = "yes";
+  if (!result.pushOptimal) {
+    const Design design = DesignOf(level);
+    Position start{design.boxes, design.hero};
+    PullOptions pull;
+    pull.target = &start;
+    const PullSearch search = PullFromPlaces(OpenAnchors(design.walls), design.places, pull);
+    const bool proven = !search.starts.empty() && search.starts[0].pushes == result.pushCount;
+    optimal = proven ? "reverse" : "no";
+  }
+  printf("%s\n%d %d %d %d %llu %s\n", result.moves.c_str(), level.boxCount, result.moveCount,
+         result.pushCount, result.boxChanges, static_cast<unsigned long long>(result.states),
+         optimal);
+  return 0;
+}
+
 int Pull(const Design& design, const char* outPath, const char* title) {
   const PullSearch search = PullFromPlaces(OpenAnchors(design.walls), design.places, {});
   Report(search);
   return search.starts.empty() ? 1 : Write(design, search.starts.front(), outPath, title);
 }
 
-const int ROOM_DRAWS = 12;
+const int ROOM_DRAWS = 8;
 
 int Room(char** argv) {
   std::mt19937 random(atoi(argv[2]));
@@ -86,7 +120,7 @@ int Room(char** argv) {
       continue;
     }
     PullOptions options;
-    options.maxStates = 400000;
+    options.maxStates = 300000;
     const PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, options);
     if (search.starts.empty()) {
       continue;
@@ -106,19 +140,28 @@ int Room(char** argv) {
 
 int main(int argc, char** argv) {
   const bool measure = argc == 3 && strcmp(argv[1], "measure") == 0;
+  const bool grade = argc == 3 && strcmp(argv[1], "grade") == 0;
   const bool pull = argc == 5 && strcmp(argv[1], "pull") == 0;
   if (argc == 8 && strcmp(argv[1], "room") == 0) {
     return Room(argv);
   }
-  if (!measure && !pull) {
+  if (!measure && !grade && !pull) {
     printf(
-        "usage: velm2-generate measure LEVELFILE\n"
-        "       velm2-generate pull LEVELFILE OUT TITLE\n"
+        "usage: velm2-generate measure LEVEL\n"
+        "       velm2-generate grade LEVEL\n"
+        "       velm2-generate pull LEVEL OUT TITLE\n"
         "       velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE\n");
     return 2;
   }
   auto level = std::make_unique<CLevel>();
-  level->Load(argv[2]);
+  std::string error;
+  if (!ReadLevelFile(argv[2], level.get(), &error)) {
+    printf("ERROR velm2-generate: '%s': %s\n", argv[2], error.c_str());
+    return 1;
+  }
   const Design design = DesignOf(*level);
+  if (grade) {
+    return Grade(*level);
+  }
   return measure ? Measure(design) : Pull(design, argv[3], argv[4]);
 }

@@ -56,6 +56,21 @@ void PrintError(const std::string& path, const std::string& error) {
   printf("ERROR velm2-level: '%s': %s\n", path.c_str(), error.c_str());
 }
 
+// For commands that take files only: false, with the reason printed, for an
+// option or when `countFits` says the files are too few or too many.
+bool ArgumentsFit(const Arguments& args, bool countFits) {
+  for (const std::string& arg : args) {
+    if (arg.size() > 1 && arg[0] == '-') {
+      printf("ERROR velm2-level: unknown option '%s'\n", arg.c_str());
+      return false;
+    }
+  }
+  if (!countFits) {
+    fputs(USAGE, stdout);
+  }
+  return countFits;
+}
+
 // Reads a level file or a text level as level file bytes; prints the error.
 bool ReadLevel(const std::string& path, std::string* bytes) {
   std::string error;
@@ -67,25 +82,23 @@ bool ReadLevel(const std::string& path, std::string* bytes) {
 }
 
 int Build(const Arguments& args) {
-  if (args.size() != 2) {
-    fputs(USAGE, stdout);
+  if (!ArgumentsFit(args, args.size() == 2)) {
     return EXIT_USAGE;
   }
   std::string bytes;
+  std::string error;
   if (!ReadLevel(args[0], &bytes)) {
     return 1;
   }
-  std::ofstream level(args[1], std::ios::binary);
-  if (!level.write(bytes.data(), bytes.size()) || !level.flush()) {
-    PrintError(args[1], "can't write");
+  if (!WriteRegularFile(args[1], bytes, &error)) {
+    PrintError(args[1], error);
     return 1;
   }
   return 0;
 }
 
 int Show(const Arguments& args) {
-  if (args.size() != 1) {
-    fputs(USAGE, stdout);
+  if (!ArgumentsFit(args, args.size() == 1)) {
     return EXIT_USAGE;
   }
   std::string bytes;
@@ -103,8 +116,7 @@ int Show(const Arguments& args) {
 }
 
 int Check(const Arguments& args) {
-  if (args.empty()) {
-    fputs(USAGE, stdout);
+  if (!ArgumentsFit(args, !args.empty())) {
     return EXIT_USAGE;
   }
   int status = 0;
@@ -131,22 +143,22 @@ int Check(const Arguments& args) {
 }
 
 int Import(const Arguments& args) {
-  std::string input;
+  Arguments files;
   std::string directory = ".";
   for (size_t index = 0; index < args.size(); index++) {
-    if (args[index] == "-o" && index + 1 < args.size()) {
+    if (args[index] != "-o") {
+      files.push_back(args[index]);
+    } else if (index + 1 < args.size()) {
       directory = args[++index];
-    } else if (args[index][0] == '-' || !input.empty()) {
-      printf("ERROR velm2-level: import: unknown option or argument '%s'\n", args[index].c_str());
-      return EXIT_USAGE;
     } else {
-      input = args[index];
+      printf("ERROR velm2-level: -o needs a directory\n");
+      return EXIT_USAGE;
     }
   }
-  if (input.empty()) {
-    fputs(USAGE, stdout);
+  if (!ArgumentsFit(files, files.size() == 1)) {
     return EXIT_USAGE;
   }
+  const std::string& input = files[0];
   std::string text;
   std::string error;
   if (!ReadRegularFile(input, CLASSIC_FILE_LIMIT, &text, &error)) {
@@ -176,9 +188,8 @@ int Import(const Arguments& args) {
     char number[16];
     snprintf(number, sizeof number, "-%03d.txt", level.number);
     const std::string output = directory + "/" + name + number;
-    std::ofstream file(output, std::ios::binary);
-    if (!file.write(levelText.data(), levelText.size()) || !file.flush()) {
-      PrintError(output, "can't write");
+    if (!WriteRegularFile(output, levelText, &error)) {
+      PrintError(output, error);
       return 1;
     }
     const std::string title = level.title.empty() ? "" : " '" + level.title + "'";

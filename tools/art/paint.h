@@ -83,9 +83,6 @@ struct Canvas {
     cover[i] = total;
   }
   void Set(int x, int y, Colour c) { Paint(x, y, c, 1); }
-  bool Covered(int x, int y) const {
-    return x >= 0 && y >= 0 && x < width && y < height && cover[y * width + x] >= 0.5f;
-  }
   // Lays another canvas over this one with its top-left corner at (left, top).
   void Place(const Canvas& other, int left, int top) {
     for (int y = 0; y < other.height; y++) {

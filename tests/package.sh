@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# package.sh: the Debian package as a player gets it. Builds it with cpack,
+# has lintian look at it, unpacks it into a temporary root and plays its first
+# level there with real key presses, started from a home folder and from /.
+# Usage: bash tests/package.sh BUILDDIR (from the repository root).
+set -euo pipefail
+
+build=$(cd "${1:-build}" && pwd)
+work=$(mktemp -d)
+xvfb_pid=""
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid"; rm -rf "$work"' EXIT
+
+fail() {
+  echo "FAIL package: $*"
+  exit 1
+}
+
+(cd "$build" && cpack -G DEB -B "$work/cpack" >"$work/cpack.txt" 2>&1) || { cat "$work/cpack.txt"; fail "cpack failed"; }
+deb=$(ls "$work"/cpack/velm2_*.deb)
+echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q libsdl1.2debian <<<"$depends" || fail "Depends has no SDL 1.2: $depends"
+
+lintian --fail-on error "$deb" 2>&1 | grep -v 'root privileges' || fail "lintian found errors"
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop entry not valid"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml >"$work/appstream.txt" ||
+  { cat "$work/appstream.txt"; fail "metainfo not valid"; }
+
+exec {display_pipe}<> <(:)
+Xvfb -displayfd "$display_pipe" -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 20 display <&"$display_pipe" || fail "Xvfb did not start"
+export DISPLAY=":$display"
+
+# Starts the installed game from folder $1 with the other arguments, waits for
+# its window, runs the keys that follow "--", and checks that Escape ends it
+# well. The game's output is left in $work/out.txt.
+play() {
+  local dir=$1 window="" code=0
+  shift
+  local args=()
+  while [ "$1" != -- ]; do
+    args+=("$1")
+    shift
+  done
+  shift
+  (cd "$dir" && exec "$root/usr/games/velm2" "${args[@]}") >"$work/out.txt" 2>"$work/err.txt" &
+  local game=$!
+  for _ in $(seq 100); do
+    window=$(xdotool search --name '^Velm 2$' 2>/dev/null | head -1) || true
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || { cat "$work/out.txt"; fail "no window from $dir"; }
+  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+  sleep 0.5
+  # One xdotool for all keys keeps the timing even on a busy machine: each is
+  # held for less than the 0.16 s a step takes, so it makes exactly one step.
+  local chain=()
+  for key in "$@" Escape; do
+    chain+=(keydown "$key" sleep 0.08 keyup "$key" sleep 0.2)
+  done
+  xdotool "${chain[@]}"
+  for _ in $(seq 50); do
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$game" 2>/dev/null && { kill "$game"; fail "the game from $dir did not quit on Escape"; }
+  wait "$game" || code=$?
+  [ "$code" -eq 0 ] || fail "exit code $code from $dir"
+  # Without a sound card the sound library writes its own complaints.
+  ! grep -v '^ALSA lib' "$work/err.txt" || fail "the game from $dir wrote to standard error"
+  ! grep -v '^ERROR init audio' "$work/out.txt" | grep '^ERROR' || fail "errors from $dir"
+}
+
+# From a home folder, the first level of the installed pack is solved with its
+# stored solution, and Space on the level-complete screen loads the second.
+pack="$root/usr/share/games/velm2/level/standart"
+first=$(sed -n 1p "$pack/list")
+second=$(sed -n 2p "$pack/list")
+solution=$(cat "level/source/${first%.lev}.solution")
+keys=()
+for ((i = 0; i < ${#solution}; i++)); do
+  case ${solution:i:1} in
+    U) keys+=(Up) ;; D) keys+=(Down) ;; L) keys+=(Left) ;; R) keys+=(Right) ;;
+  esac
+done
+mkdir "$work/home"
+play "$work/home" -window -- "${keys[@]}" space
+grep -qx "Load Level 'level/standart/$second'... OK" "$work/out.txt" ||
+  { cat "$work/out.txt"; fail "no level-complete screen after the solution of $first"; }
+
+# From /, a level path relative to / means that file, not one in the data folder.
+cp "$pack/$first" "$work/home/mine.lev"
+play / "${work#/}/home/mine.lev" --
+grep -qx "Load Level '/${work#/}/home/mine.lev'... OK" "$work/out.txt" ||
+  { cat "$work/out.txt"; fail "the level named from / did not load"; }
+echo "package: built, clean under lintian, plays from a home folder and from /"

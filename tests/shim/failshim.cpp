@@ -1,0 +1,84 @@
+// failshim.cpp: a library preloaded into the game by tests that make one of
+// the SDL calls the game checks fail, to see the game report it and go on.
+//
+// VELM2_FAIL names the call and optionally which of the game's own calls to
+// it fails, counted from 1: "SDL_SetVideoMode:2" fails the second, and
+// "SDL_RWFromFile" every one. Calls the library makes to itself pass.
+#include <SDL/SDL.h>
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Whether this call, made from `caller`, is the one to fail.
+bool ShouldFail(const char* function, void* caller) {
+  const char* wanted = getenv("VELM2_FAIL");
+  const size_t length = strlen(function);
+  if (!wanted || strncmp(wanted, function, length) != 0 ||
+      (wanted[length] != '\0' && wanted[length] != ':')) {
+    return false;
+  }
+  Dl_info place;
+  if (dladdr(caller, &place) && place.dli_fname && strstr(place.dli_fname, "libSDL")) {
+    return false;
+  }
+  static int calls = 0;
+  calls++;
+  return wanted[length] == '\0' || atoi(wanted + length + 1) == calls;
+}
+
+template <typename Function>
+Function Real(const char* name) {
+  return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" {
+
+int SDL_Init(Uint32 flags) {
+  if (ShouldFail("SDL_Init", __builtin_return_address(0))) {
+    SDL_SetError("failed on purpose");
+    return -1;
+  }
+  return Real<int (*)(Uint32)>("SDL_Init")(flags);
+}
+
+SDL_Surface* SDL_SetVideoMode(int width, int height, int depth, Uint32 flags) {
+  if (ShouldFail("SDL_SetVideoMode", __builtin_return_address(0))) {
+    SDL_SetError("failed on purpose");
+    return nullptr;
+  }
+  return Real<SDL_Surface* (*)(int, int, int, Uint32)>("SDL_SetVideoMode")(width, height, depth,
+                                                                           flags);
+}
+
+SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface) {
+  if (ShouldFail("SDL_DisplayFormat", __builtin_return_address(0))) {
+    SDL_SetError("failed on purpose");
+    return nullptr;
+  }
+  return Real<SDL_Surface* (*)(SDL_Surface*)>("SDL_DisplayFormat")(surface);
+}
+
+SDL_Surface* SDL_CreateRGBSurface(Uint32 flags, int width, int height, int depth, Uint32 red,
+                                  Uint32 green, Uint32 blue, Uint32 alpha) {
+  if (ShouldFail("SDL_CreateRGBSurface", __builtin_return_address(0))) {
+    SDL_SetError("failed on purpose");
+    return nullptr;
+  }
+  return Real<SDL_Surface* (*)(Uint32, int, int, int, Uint32, Uint32, Uint32, Uint32)>(
+      "SDL_CreateRGBSurface")(flags, width, height, depth, red, green, blue, alpha);
+}
+
+SDL_RWops* SDL_RWFromFile(const char* file, const char* mode) {
+  if (ShouldFail("SDL_RWFromFile", __builtin_return_address(0))) {
+    SDL_SetError("failed on purpose");
+    return nullptr;
+  }
+  return Real<SDL_RWops* (*)(const char*, const char*)>("SDL_RWFromFile")(file, mode);
+}
+}
