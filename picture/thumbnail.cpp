@@ -25,37 +25,31 @@ Uint32 ReadPixel(SDL_Surface* surface, int x, int y) {
   }
 }
 
-// Each pixel of the result is the mean of a 2 x 2 square of the source.
+// Each pixel of the result is the mean of a 2 x 2 square of the source. Rooms
+// are an even number of pixels wide and high: every frame starts at an even
+// pixel and is 48 or 62 pixels across, and the screen's size is even too.
 SDL_Surface* HalveRegion(SDL_Surface* source, const SDL_Rect& region) {
-  const int width = (region.w + 1) / 2;
-  const int height = (region.h + 1) / 2;
-  SDL_Surface* half =
-      SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xff0000, 0xff00, 0xff, 0);
+  SDL_Surface* half = SDL_CreateRGBSurface(SDL_SWSURFACE, region.w / 2, region.h / 2, 32, 0xff0000,
+                                           0xff00, 0xff, 0);
   if (!half) {
     return nullptr;
   }
   SDL_LockSurface(source);
-  for (int y = 0; y < height; y++) {
-    for (int x = 0; x < width; x++) {
+  for (int y = 0; y < half->h; y++) {
+    for (int x = 0; x < half->w; x++) {
       int sum[3] = {};
-      int count = 0;
       for (int dy = 0; dy < 2; dy++) {
         for (int dx = 0; dx < 2; dx++) {
-          const int sx = region.x + 2 * x + dx;
-          const int sy = region.y + 2 * y + dy;
-          if (sx >= region.x + region.w || sy >= region.y + region.h) {
-            continue;
-          }
           Uint8 rgb[3];
-          SDL_GetRGB(ReadPixel(source, sx, sy), source->format, &rgb[0], &rgb[1], &rgb[2]);
+          SDL_GetRGB(ReadPixel(source, region.x + 2 * x + dx, region.y + 2 * y + dy),
+                     source->format, &rgb[0], &rgb[1], &rgb[2]);
           for (int channel = 0; channel < 3; channel++) {
             sum[channel] += rgb[channel];
           }
-          count++;
         }
       }
       Uint32* out = static_cast<Uint32*>(half->pixels) + y * half->pitch / 4 + x;
-      *out = SDL_MapRGB(half->format, sum[0] / count, sum[1] / count, sum[2] / count);
+      *out = SDL_MapRGB(half->format, sum[0] / 4, sum[1] / 4, sum[2] / 4);
     }
   }
   SDL_UnlockSurface(source);

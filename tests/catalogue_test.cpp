@@ -242,7 +242,8 @@ TEST(Catalogue, LevelLists) {
     SCOPED_TRACE(c.what);
     const std::string pack = Dir("pack" + std::to_string(packs++));
     for (const char* name : {"nook.lev", "shelf.lev"}) {
-      symlink((Here() + "/level/standart/" + name).c_str(), (pack + "/" + name).c_str());
+      ASSERT_EQ(symlink((Here() + "/level/standart/" + name).c_str(), (pack + "/" + name).c_str()),
+                0);
     }
     const std::string list = pack + "/list";
     if (c.list == "->dir") {
@@ -253,7 +254,7 @@ TEST(Catalogue, LevelLists) {
       std::ofstream(list).close();
       ASSERT_EQ(truncate(list.c_str(), 100 << 20), 0);
     } else if (c.list.rfind("->", 0) == 0) {
-      symlink(c.list.substr(2).c_str(), list.c_str());
+      ASSERT_EQ(symlink(c.list.substr(2).c_str(), list.c_str()), 0);
     } else {
       std::ofstream(list, std::ios::binary) << c.list;
     }
@@ -392,7 +393,7 @@ TEST(Catalogue, LevelTool) {
        "expected at least 26 bytes but found 0", ""},
       {"show 100 MB", "show " + Huge("tool-huge"), 1, "too large for a level", ""},
       {"show a cut level", "show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
-       "expected 1034 bytes but found 600", ""},
+       "expected " + std::to_string(Read(NOOK).size()) + " bytes but found 600", ""},
       {"build from a FIFO", "build " + Fifo("text-fifo") + " " + Scratch("out1.lev"), 1,
        "can't open", Scratch("out1.lev")},
       {"build a text with a tab",

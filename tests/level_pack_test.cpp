@@ -1,6 +1,6 @@
-// level_pack_test.cpp: the shipped levels are what their sources build, come
-// in the order of their figures, and their stored solutions solve them with
-// the recorded counts, pushing exactly where the letters say.
+// level_pack_test.cpp: the shipped levels are what their sources build, pass
+// every check, come in the order of their figures, and their stored solutions
+// solve them with the recorded counts, pushing exactly where the letters say.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "board/levelcheck.h"
 #include "tests/board_text.h"
 #include "tests/support.h"
 
@@ -52,6 +53,7 @@ TEST(LevelPackTest, EveryLevelIsBuiltFromItsSourceAndSolvedByItsStoredSolution) 
   harness.game.LoadLevelPak("level/standart");
   testing::internal::GetCapturedStdout();
   ASSERT_EQ(harness.game.levelList.size(), pack.size()) << "list and figures differ";
+  EXPECT_GE(pack.size(), 50u);
   for (uint32_t number = 1; number <= pack.size(); number++) {
     const Figures& figures = pack[number - 1];
     SCOPED_TRACE(figures.name);
@@ -60,6 +62,7 @@ TEST(LevelPackTest, EveryLevelIsBuiltFromItsSourceAndSolvedByItsStoredSolution) 
     const std::string source = "level/source/" + figures.name;
     EXPECT_TRUE(LevelBytes(ReadFile(source + ".txt")) == ReadFile(entry))
         << "rebuild it with scripts/pack";
+    EXPECT_EQ(CheckLevelContents(ReadFile(entry)), std::vector<std::string>());
 
     testing::internal::CaptureStdout();
     harness.game.LoadLevel(number);

@@ -28,8 +28,8 @@ TEST(PictureTest, ThumbnailIsTheRoomAtHalfSizeAndReadsBackFromItsPng) {
 
   SDL_Surface* picture = DrawThumbnail(&harness.board, 12);
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->w, (room.w + 1) / 2);
-  EXPECT_EQ(picture->h, (room.h + 1) / 2);
+  EXPECT_EQ(picture->w, room.w / 2);
+  EXPECT_EQ(picture->h, room.h / 2);
   // The middle of the first wall's body, and the dark patch under the label.
   const Uint32 wall = PixelAt(harness.game.screen, 3 * 24 + 24, 4 * 24 + 24);
   EXPECT_TRUE(

@@ -1,7 +1,7 @@
 // generate.cpp: velm2-generate, making and measuring levels by reverse play.
 //
 //   velm2-generate measure LEVEL              fewest pushes of the level as it stands
-//   velm2-generate grade LEVEL                its solution and figures, for scripts/pack
+//   velm2-generate grade LEVEL                the solver's solution and figures, for scripts/pack
 //   velm2-generate pull LEVEL OUT TITLE       the hardest start for the level's places
 //   velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE
 //                                             the hardest of a few random rooms
@@ -25,6 +25,7 @@
 #include "generator/design.h"
 #include "generator/reverse.h"
 #include "generator/room.h"
+#include "solver/solver.h"
 
 namespace {
 
@@ -63,22 +64,33 @@ int Write(Design design, const PulledStart& start, const char* outPath, const ch
   return 0;
 }
 
-// The solution on one line, then: boxes moves pushes box-changes states
-// proven-optimal, as scripts/pack reads them.
-int Grade(const Design& design) {
-  Position target{design.boxes, design.hero};
-  PullOptions options;
-  options.target = &target;
-  const PullSearch search = PullFromPlaces(OpenAnchors(design.walls), design.places, options);
-  if (search.starts.empty()) {
-    printf("ERROR velm2-generate: no solution found in %llu states\n",
-           static_cast<unsigned long long>(search.states));
+const double GRADE_SECONDS = 120;
+
+// Solves a level with the solver, for the pack: the solution on one line,
+// then boxes, moves, pushes, box changes, states searched and how the pushes
+// are known to be the fewest: "yes" when the solver proved it, "reverse" when
+// only reverse play did (it reached no position in fewer pulls), "no" else.
+int Grade(const CLevel& level) {
+  SolverOptions options;
+  options.seconds = GRADE_SECONDS;
+  const SolveResult result = SolveLevel(level, options);
+  if (result.outcome != SOLVE_SOLVED) {
+    printf("ERROR velm2-generate: not solved: %s\n", result.message.c_str());
     return 1;
   }
-  const PulledStart& start = search.starts.front();
-  printf("%s\n%zu %zu %d %d %llu yes\n", start.solution.c_str(), design.boxes.size(),
-         start.solution.size(), start.pushes, start.boxChanges,
-         static_cast<unsigned long long>(search.states));
+  const char* optimal = "yes";
+  if (!result.pushOptimal) {
+    const Design design = DesignOf(level);
+    Position start{design.boxes, design.hero};
+    PullOptions pull;
+    pull.target = &start;
+    const PullSearch search = PullFromPlaces(OpenAnchors(design.walls), design.places, pull);
+    const bool proven = !search.starts.empty() && search.starts[0].pushes == result.pushCount;
+    optimal = proven ? "reverse" : "no";
+  }
+  printf("%s\n%d %d %d %d %llu %s\n", result.moves.c_str(), level.boxCount, result.moveCount,
+         result.pushCount, result.boxChanges, static_cast<unsigned long long>(result.states),
+         optimal);
   return 0;
 }
 
@@ -88,7 +100,7 @@ int Pull(const Design& design, const char* outPath, const char* title) {
   return search.starts.empty() ? 1 : Write(design, search.starts.front(), outPath, title);
 }
 
-const int ROOM_DRAWS = 12;
+const int ROOM_DRAWS = 8;
 
 int Room(char** argv) {
   std::mt19937 random(atoi(argv[2]));
@@ -108,7 +120,7 @@ int Room(char** argv) {
       continue;
     }
     PullOptions options;
-    options.maxStates = 400000;
+    options.maxStates = 300000;
     const PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, options);
     if (search.starts.empty()) {
       continue;
@@ -149,7 +161,7 @@ int main(int argc, char** argv) {
   }
   const Design design = DesignOf(*level);
   if (grade) {
-    return Grade(design);
+    return Grade(*level);
   }
   return measure ? Measure(design) : Pull(design, argv[3], argv[4]);
 }
