@@ -79,7 +79,9 @@ std::vector<ClassicLevel> ParseClassicLevels(const std::string& text) {
         inPicture = true;
         inParagraph = true;
       }
-      levels.back().rows.push_back(line);
+      // Spaces after the last wall are no part of the room and would only
+      // make it look wider than the board.
+      levels.back().rows.push_back(line.substr(0, line.find_last_not_of(' ') + 1));
       continue;
     }
     inPicture = false;

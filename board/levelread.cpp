@@ -1,4 +1,5 @@
-// levelread.cpp: reading a level file or a text level into a board quietly.
+// levelread.cpp: reading a level file or a text level into a board, and
+// writing files, quietly.
 #include "board/levelread.h"
 
 #include <fcntl.h>
@@ -44,6 +45,38 @@ bool ReadRegularFile(const std::string& path, size_t limit, std::string* bytes,
     bytes->append(buffer, count);
   }
   close(file);
+  return true;
+}
+
+bool WriteRegularFile(const std::string& path, const std::string& bytes, std::string* error) {
+  struct stat status;
+  if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+    *error = "can't write: not a regular file";
+    return false;
+  }
+  // Non-blocking, so that a pipe made since the look above fails at once
+  // instead of waiting for a reader.
+  const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
+  if (file < 0) {
+    *error = std::string("can't write: ") + strerror(errno);
+    return false;
+  }
+  for (size_t written = 0; written < bytes.size();) {
+    const ssize_t count = write(file, bytes.data() + written, bytes.size() - written);
+    if (count < 0 && errno == EINTR) {
+      continue;
+    }
+    if (count < 0) {
+      *error = std::string("can't write: ") + strerror(errno);
+      close(file);
+      return false;
+    }
+    written += count;
+  }
+  if (close(file) != 0) {
+    *error = std::string("can't write: ") + strerror(errno);
+    return false;
+  }
   return true;
 }
 

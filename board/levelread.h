@@ -1,5 +1,6 @@
 // levelread.h: reading a level from a file that holds a level file or a text
-// level, quietly, with errors returned as text for the tools to print.
+// level, and writing files, quietly, with errors returned as text for the
+// tools to print.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +17,11 @@ const size_t LEVEL_FILE_MAX_BYTES = 26 + 5 * 127 + 2 * BOARD_ROWS * BOARD_COLUMN
 // pipe, a device) is refused without waiting on it. False with `error`
 // saying why when the file cannot be read.
 bool ReadRegularFile(const std::string& path, size_t limit, std::string* bytes, std::string* error);
+
+// Writes `bytes` as the whole of a regular file, made if need be. Anything
+// else at `path` (a directory, a pipe, a device) is refused without waiting on
+// it. False with `error` saying why when the file cannot be written.
+bool WriteRegularFile(const std::string& path, const std::string& bytes, std::string* error);
 
 // True when `contents` are meant as a text level: they are not empty, do not
 // start with the level magic or a piece of it (a level file cut short) and

@@ -88,7 +88,10 @@ class Search {
   Search(const PushModel& model, SearchMode mode, const SearchLimits& limits)
       : model(model), mode(mode), limits(limits), bound(model) {
     boxCount = static_cast<int>(model.boxes.size());
-    stride = boxCount + 1;
+    // Searching for the fewest moves within a number of pushes, a path with
+    // fewer moves but more pushes must not shut out one with fewer pushes, so
+    // the pushes so far are part of the state.
+    stride = boxCount + (mode == SEARCH_PUSHES_THEN_MOVES ? 2 : 1);
     memoryBytes = limits.memoryBytes;
   }
 
@@ -152,7 +155,6 @@ class Search {
       case SEARCH_PUSHES:
         return {record.pushes + lower, lower, index};
       case SEARCH_PUSHES_THEN_MOVES:
-        return {record.pushes + lower, record.moves, index};
       case SEARCH_MOVES:
         return {record.moves + lower, record.pushes, index};
     }
@@ -160,7 +162,7 @@ class Search {
   }
   // True when a path of these pushes and moves beats the state's own.
   bool Better(uint32_t pushes, uint32_t moves, const StateRecord& record) const {
-    if (mode == SEARCH_MOVES) {
+    if (mode != SEARCH_PUSHES) {
       return moves < record.moves || (moves == record.moves && pushes < record.pushes);
     }
     return pushes < record.pushes || (pushes == record.pushes && moves < record.moves);
@@ -310,6 +312,7 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
       }
       bool boxPushed = false;  // the child's boxes and cover are in place
       bool prune = false;
+      uint32_t lower = 0;
       for (int k = -1; k <= 1 && go; k++) {
         const int pusher = box - 2 * model.offset[dir] + k * model.side[dir];
         const int stepped = pusher + model.offset[dir];
@@ -326,7 +329,15 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
           if (!prune) {
             childKey.assign(childBoxes.begin(), childBoxes.end());
             std::sort(childKey.begin(), childKey.end());
-            childKey.push_back(0);
+            childKey.resize(stride);
+          }
+          // The pushers of one push share its boxes and so its bound; the
+          // push search meets most states again and bounds only new ones.
+          if (!prune && exact) {
+            lower = bound.Pushes(childKey.data());
+            prune = lower == NO_DISTANCE ||
+                    (mode == SEARCH_PUSHES_THEN_MOVES &&
+                     parent.pushes + 1 + lower > static_cast<uint32_t>(limits.pushBound));
           }
         }
         const uint32_t pushes = parent.pushes + 1u;
@@ -337,6 +348,9 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
         childStamp++;
         childKey[boxCount] =
             static_cast<uint16_t>(exact ? stepped : Walk(stepped, childSeen, childStamp, false));
+        if (mode == SEARCH_PUSHES_THEN_MOVES) {
+          childKey[boxCount + 1] = static_cast<uint16_t>(pushes);
+        }
         bool added = false;
         const int64_t child = FindOrAdd(childKey.data(), &added);
         if (child < 0) {
@@ -346,16 +360,11 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
         }
         StateRecord& record = records[child];
         if (added) {
-          const int lower = bound.Pushes(childKey.data());
-          record.lower = static_cast<uint16_t>(lower);
-          if (lower == NO_DISTANCE) {
+          record.lower = static_cast<uint16_t>(exact ? lower : bound.Pushes(childKey.data()));
+          if (record.lower == NO_DISTANCE) {
             record.step = CLOSED;  // kept so that it is not looked at again
             break;
           }
-        }
-        if (mode == SEARCH_PUSHES_THEN_MOVES &&
-            pushes + record.lower > static_cast<uint32_t>(limits.pushBound)) {
-          break;
         }
         if ((record.step & CLOSED) == 0 && Better(pushes, moves, record)) {
           record.parent = index;
@@ -427,6 +436,7 @@ SearchResult Search::Run() {
   std::sort(start.begin(), start.end());
   const int lower = bound.Pushes(start.data());
   start.push_back(static_cast<uint16_t>(mode == SEARCH_PUSHES ? corner : model.hero));
+  start.resize(stride);
   if (deadlocked || lower == NO_DISTANCE) {
     result.outcome = SOLVE_NO_SOLUTION;
     return result;
@@ -440,6 +450,7 @@ SearchResult Search::Run() {
   open.Push(EntryOf(0), memoryBytes);
   while (!open.Empty()) {
     const OpenEntry entry = open.Pop();
+    result.bound = static_cast<int>(entry.primary);
     StateRecord& record = records[entry.index];
     // A state met again by a shorter path got a smaller entry, which came
     // first; the entries it left behind find it closed.

@@ -39,6 +39,7 @@ struct SearchResult {
   SolveOutcome outcome = SOLVE_GAVE_UP;
   std::vector<PushStep> pushes;
   uint64_t states = 0;
+  int bound = 0;  // the smallest key of the states left open
   size_t peakBytes = 0;
   std::string message;  // what stopped a search that gave up
 };

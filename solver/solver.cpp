@@ -89,6 +89,7 @@ SolveResult SolveLevel(const CLevel& level, const SolverOptions& options) {
   limits.progress = options.progress;
   SearchResult found = RunSearch(model, options.moveOptimal ? SEARCH_MOVES : SEARCH_PUSHES, limits);
   result.states = found.states;
+  result.bound = found.bound;
   result.peakBytes = found.peakBytes;
   if (found.outcome != SOLVE_SOLVED) {
     result.message = found.message;
@@ -99,10 +100,11 @@ SolveResult SolveLevel(const CLevel& level, const SolverOptions& options) {
   result.fewestMovesForPushes = options.moveOptimal;
   if (!options.moveOptimal) {
     // Fewer moves for the same pushes, where the search over the hero's own
-    // anchor stays within twice the states the push search needed.
+    // anchor stays within four times the states the push search needed and
+    // 60000 more.
     SearchLimits second = limits;
     second.pushBound = static_cast<int>(found.pushes.size());
-    const uint64_t budget = found.states * 2 + 10000;
+    const uint64_t budget = found.states * 4 + 60000;
     second.maxStates = options.maxStates != 0 ? std::min(options.maxStates, budget) : budget;
     SearchResult fewer = RunSearch(model, SEARCH_PUSHES_THEN_MOVES, second);
     result.states += fewer.states;

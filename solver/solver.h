@@ -39,6 +39,9 @@ struct SolveResult {
   // No solution with as few pushes has fewer moves (true with moveOptimal too).
   bool fewestMovesForPushes = false;
   int boxChanges = 0;  // how often the pushed box differs from the one pushed before
+  // Every solution not yet ruled out has at least this many pushes (moves
+  // with moveOptimal): the figure reached when the search gave up.
+  int bound = 0;
   uint64_t states = 0;
   double seconds = 0;
   size_t peakBytes = 0;

@@ -13,7 +13,7 @@ namespace {
 // Our own rooms, with the kinds of title and comment lines such files hold.
 const char ROOMS[] =
     "; my first room\n"
-    "#######\n"
+    "#######      \n"
     "#@ $ .#\n"
     "#######\n"
     "\n"

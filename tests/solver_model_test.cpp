@@ -174,13 +174,11 @@ TEST(SolverModelTest, AgreesWithTheBoardOnThePack) {
     testing::internal::CaptureStdout();
     level->Load(("level/standart/" + name).c_str());
     testing::internal::GetCapturedStdout();
-    pushes += WalkAndCompare(level.get(), &random, 6000);
+    pushes += WalkAndCompare(level.get(), &random, 2000);
     levels++;
   }
   EXPECT_GE(levels, 3);
-  // Walks that seldom push would test little; in the large rooms a random
-  // walk meets a box less often, so the pack counts as a whole.
-  EXPECT_GT(pushes, levels * 6000 / 100);
+  EXPECT_GT(pushes, levels * 2000 / 100);
 }
 
 }  // namespace

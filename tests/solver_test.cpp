@@ -67,6 +67,22 @@ TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
       {"corridor by moves", CORRIDOR, true, SOLVE_SOLVED, 4, 4},
       {"half below", HALF_BELOW, false, SOLVE_SOLVED, 4, 4},
       {"trade by pushes", TRADE, false, SOLVE_SOLVED, 3, 26},
+      // The upper box is stuck until the lower one is pushed aside.
+      {"freed by another",
+       {"......o.......", "..............", "....#.$.#.....", "..............", "......$...o...",
+        "..............", "..............", "..........@..."},
+       false,
+       SOLVE_SOLVED,
+       6,
+       17},
+      // Walls half above, left and right: only a hero standing half aside
+      // can push the box down, so it is not frozen.
+      {"wall half above",
+       {".....#.@..", "..........", "....#.$...", "......o.#.", "....#....."},
+       false,
+       SOLVE_SOLVED,
+       1,
+       1},
       {"trade by moves", TRADE, true, SOLVE_SOLVED, 5, 20},
       {"solved at the start",
        {"#.#.#.", "......", "#.@.*.", "......", "#.#.#."},

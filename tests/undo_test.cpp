@@ -43,6 +43,13 @@ TEST_F(UndoTest, EachUndoTakesBackOneStepAtOnceAndAnEmptyJournalNothing) {
   // Back at rest facing down, with the direction the hero had before.
   board.Undo();
   EXPECT_EQ(Describe(board), loaded);
+
+  // A box pushed along the top row is put back too.
+  LoadBoardText(&board, BoardText({{4, 0, '@'}, {6, 0, '$'}}));
+  loaded = Describe(board);
+  ASSERT_TRUE(board.Move(DIR_RIGHT));
+  board.Undo();
+  EXPECT_EQ(Describe(board), loaded);
 }
 
 TEST_F(UndoTest, AStepBeyondAFullJournalDropsOnlyTheOldestEntry) {

@@ -4,8 +4,13 @@
 // the text format is described in board/levelfile.h and level/README.md.
 // Results go to standard output, each fault as one ERROR line naming the file,
 // and the exit status is 0 only when the command did all it was asked.
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +18,8 @@
 #include "board/levelcheck.h"
 #include "board/levelfile.h"
 #include "board/levelread.h"
+#include "board/replay.h"
+#include "solver/solver.h"
 
 namespace {
 
@@ -24,12 +31,21 @@ const char USAGE[] =
     "  check LEVEL...          lists every fault a player would meet, one line each\n"
     "  import FILE [-o DIR]    writes each level of a classic plain-text file as a\n"
     "                          text level DIR/NAME-NNN.txt (DIR: the current one)\n"
+    "  solve LEVEL [--limit SECONDS] [--memory MB] [--moves]\n"
+    "                          prints a solution with the fewest pushes (with\n"
+    "                          --moves the fewest moves) on its first line, then\n"
+    "                          its counts; gives up at the time or memory limit\n"
+    "  replay LEVEL MOVES      plays MOVES (letters, or @FILE holding them) and\n"
+    "                          says whether they solve the level\n"
     "  --help                  prints this text\n"
     "\n"
     "A LEVEL is a level file or a text level (see level/README.md).\n";
 
 // Exit status for a command line that asks for nothing the tool does.
 const int EXIT_USAGE = 2;
+
+// A solution file for replay holds one line of letters; none comes near this.
+const size_t SOLUTION_LIMIT = 1 << 20;
 
 // Classic files hold whole collections; none comes near this.
 const size_t CLASSIC_FILE_LIMIT = 16 << 20;
@@ -70,12 +86,12 @@ int Build(const Arguments& args) {
     return EXIT_USAGE;
   }
   std::string bytes;
+  std::string error;
   if (!ReadLevel(args[0], &bytes)) {
     return 1;
   }
-  std::ofstream level(args[1], std::ios::binary);
-  if (!level.write(bytes.data(), bytes.size()) || !level.flush()) {
-    PrintError(args[1], "can't write");
+  if (!WriteRegularFile(args[1], bytes, &error)) {
+    PrintError(args[1], error);
     return 1;
   }
   return 0;
@@ -172,9 +188,8 @@ int Import(const Arguments& args) {
     char number[16];
     snprintf(number, sizeof number, "-%03d.txt", level.number);
     const std::string output = directory + "/" + name + number;
-    std::ofstream file(output, std::ios::binary);
-    if (!file.write(levelText.data(), levelText.size()) || !file.flush()) {
-      PrintError(output, "can't write");
+    if (!WriteRegularFile(output, levelText, &error)) {
+      PrintError(output, error);
       return 1;
     }
     const std::string title = level.title.empty() ? "" : " '" + level.title + "'";
@@ -188,13 +203,134 @@ int Help(const Arguments&) {
   return 0;
 }
 
+// A positive number from a whole option value; false for anything else.
+bool ParseNumber(const std::string& text, double* number) {
+  char* end = nullptr;
+  *number = strtod(text.c_str(), &end);
+  return !text.empty() && *end == 0 && *number > 0 && *number < 1e9;
+}
+
+int Solve(const Arguments& args) {
+  std::string path;
+  SolverOptions options;
+  for (size_t index = 0; index < args.size(); index++) {
+    const std::string& arg = args[index];
+    double number = 0;
+    if ((arg == "--limit" || arg == "--memory") && index + 1 < args.size()) {
+      if (!ParseNumber(args[++index], &number)) {
+        printf("ERROR velm2-level: solve: %s needs a positive number, not '%s'\n", arg.c_str(),
+               args[index].c_str());
+        return EXIT_USAGE;
+      }
+      if (arg == "--limit") {
+        options.seconds = number;
+      } else {
+        options.memoryBytes = static_cast<size_t>(number * 1048576);
+      }
+    } else if (arg == "--moves") {
+      options.moveOptimal = true;
+    } else if (arg[0] == '-' || !path.empty()) {
+      printf("ERROR velm2-level: solve: unknown option or argument '%s'\n", arg.c_str());
+      return EXIT_USAGE;
+    } else {
+      path = arg;
+    }
+  }
+  if (path.empty()) {
+    fputs(USAGE, stdout);
+    return EXIT_USAGE;
+  }
+  auto level = std::make_unique<CLevel>();
+  std::string error;
+  if (!ReadLevelFile(path, level.get(), &error)) {
+    PrintError(path, error);
+    return 1;
+  }
+  // On a terminal a progress line is redrawn in place; the solver calls this
+  // at most a few times a second.
+  const bool terminal = isatty(fileno(stderr)) != 0;
+  if (terminal) {
+    options.progress = [](const SolverProgress& progress) {
+      fprintf(stderr, "\r%llu states, bound %d, %.0f states/s   ",
+              static_cast<unsigned long long>(progress.states), progress.bound,
+              progress.states / std::max(progress.seconds, 1e-3));
+      fflush(stderr);
+    };
+  }
+  const SolveResult result = SolveLevel(*level, options);
+  if (terminal) {
+    fprintf(stderr, "\r%60s\r", "");
+  }
+  char figures[100];
+  snprintf(figures, sizeof figures, "%llu states, %.1f MB, %.3f s",
+           static_cast<unsigned long long>(result.states), result.peakBytes / 1048576.0,
+           result.seconds);
+  switch (result.outcome) {
+    case SOLVE_SOLVED: {
+      const char* pushes = result.pushOptimal ? " (proven fewest)" : "";
+      const char* moves = result.moveOptimal            ? " (proven fewest)"
+                          : result.fewestMovesForPushes ? " (fewest for these pushes)"
+                                                        : " (not proven fewest)";
+      printf("%s\n", result.moves.c_str());
+      printf("moves %d%s, pushes %d%s\n", result.moveCount, moves, result.pushCount, pushes);
+      printf("%s\n", figures);
+      return 0;
+    }
+    case SOLVE_NO_SOLUTION:
+      printf("no solution\n%s\n", figures);
+      return 1;
+    case SOLVE_GAVE_UP:
+      printf("gave up: %s; every solution has at least %d %s; %s\n", result.message.c_str(),
+             result.bound, options.moveOptimal ? "moves" : "pushes", figures);
+      return 1;
+    case SOLVE_UNSUPPORTED:
+      PrintError(path, "the solver can't take this level: " + result.message);
+      return 1;
+  }
+  return 1;
+}
+
+int Replay(const Arguments& args) {
+  if (args.size() != 2) {
+    fputs(USAGE, stdout);
+    return EXIT_USAGE;
+  }
+  std::string moves = args[1];
+  std::string error;
+  if (!moves.empty() && moves[0] == '@') {
+    const std::string movesPath = moves.substr(1);
+    if (!ReadRegularFile(movesPath, SOLUTION_LIMIT, &moves, &error)) {
+      PrintError(movesPath, error);
+      return 1;
+    }
+    if (moves.size() >= SOLUTION_LIMIT) {
+      PrintError(movesPath, "too large: " + std::to_string(SOLUTION_LIMIT) + " bytes or more");
+      return 1;
+    }
+  }
+  auto level = std::make_unique<CLevel>();
+  if (!ReadLevelFile(args[0], level.get(), &error)) {
+    PrintError(args[0], error);
+    return 1;
+  }
+  if (!ReplayMoves(level.get(), moves, &error)) {
+    PrintError(args[0], error);
+    return 1;
+  }
+  const bool solved = IsSolved(*level);
+  printf("moves %d, pushes %d, %s\n", level->moveCount, level->pushCount,
+         solved ? "solved" : "not solved");
+  return solved ? 0 : 1;
+}
+
 struct Command {
   const char* name;
   int (*run)(const Arguments& args);
 };
 
 const Command COMMANDS[] = {
-    {"build", Build}, {"show", Show}, {"check", Check}, {"import", Import}, {"--help", Help},
+    {"build", Build}, {"show", Show},     {"check", Check}, {"import", Import},
+    {"solve", Solve}, {"replay", Replay}, {"--help", Help},
 };
 
 }  // namespace
