@@ -50,6 +50,12 @@ void CGame::LoadImages() {
   floorImage = LoadImage("data/floor.bmp");
   cursorImage = LoadImage("data/cursor.bmp");
   fontSheet = LoadImage("data/font7x14.bmp");
+  // Glyphs are cut from anywhere in the sheet, and a run-length coded sheet
+  // is walked from its top row for every one of them: the HUD's 140 glyphs
+  // took longer than the whole board. Plain colour keying draws the same.
+  if (fontSheet) {
+    SDL_SetColorKey(fontSheet, SDL_SRCCOLORKEY, fontSheet->format->colorkey);
+  }
   font = new SDL_Font;
   font->SetSheet(fontSheet, 7, 14);
   printf("Loadind image data... OK\n");
