@@ -149,34 +149,29 @@ const std::string TEXT_NOOK = "level/source/nook.txt";
 TEST(Catalogue, LevelFiles) {
   GameHarness harness;
   std::string nook = Read(NOOK);
+  // The game's lines, "%s" standing for the path.
+  const std::string cantOpen = "ERROR Load Level '%s': can't open file\n";
+  const std::string badLength = "ERROR Load Level '%s': wrong file lenght\n";
+  const std::string badFormat = "ERROR Load Level '%s': wrong file format\n";
+  const std::string loaded = "Load Level '%s'... OK\n";
   const struct {
     std::string what;
     std::string path;
-    std::string lines;  // the whole output, "%s" standing for the path
+    std::string lines;  // the whole output
     bool loads;
   } cases[] = {
-      {"a directory", Dir(Scratch("level-dir")), "ERROR Load Level '%s': can't open file\n", false},
-      {"a FIFO nobody writes", Fifo(Scratch("level-fifo")),
-       "ERROR Load Level '%s': can't open file\n", false},
-      {"an endless device", "/dev/zero", "ERROR Load Level '%s': can't open file\n", false},
-      {"a missing file", Scratch("none.lev"), "ERROR Load Level '%s': can't open file\n", false},
-      {"an empty file", Write("empty.lev", ""), "ERROR Load Level '%s': wrong file lenght\n",
-       false},
-      {"the list file", "level/standart/list",
-       "ERROR Load Level '%s': wrong file format\nERROR Load Level '%s': wrong file lenght\n",
-       false},
-      {"one byte short", Write("short.lev", nook.substr(0, nook.size() - 1)),
-       "ERROR Load Level '%s': wrong file lenght\n", false},
-      {"100 MB of zeros", Huge(Scratch("huge.lev")),
-       "ERROR Load Level '%s': wrong file format\nLoad Level '%s'... OK\n", true},
+      {"a directory", Dir(Scratch("level-dir")), cantOpen, false},
+      {"a FIFO nobody writes", Fifo(Scratch("level-fifo")), cantOpen, false},
+      {"an endless device", "/dev/zero", cantOpen, false},
+      {"a missing file", Scratch("none.lev"), cantOpen, false},
+      {"an empty file", Write("empty.lev", ""), badLength, false},
+      {"the list file", "level/standart/list", badFormat + badLength, false},
+      {"one byte short", Write("short.lev", nook.substr(0, nook.size() - 1)), badLength, false},
+      {"100 MB of zeros", Huge(Scratch("huge.lev")), badFormat + loaded, true},
       {"info lengths past their buffers",
-       Write("long-info.lev",
-             [&] {
-               std::string bytes =
-                   nook.substr(0, 21) + "\x7f\x7f\x7f\x7f\x7f" + std::string(635, 'i');
-               return bytes + nook.substr(nook.size() - 1000);
-             }()),
-       "Load Level '%s'... OK\n", true},
+       Write("long-info.lev", nook.substr(0, 21) + "\x7f\x7f\x7f\x7f\x7f" + std::string(635, 'i') +
+                                  nook.substr(nook.size() - 1000)),
+       loaded, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
