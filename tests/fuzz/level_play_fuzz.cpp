@@ -72,38 +72,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = levelSize; i < size; i++) {
     const uint8_t action = data[i];
     const float frameTime = FRAME_TIMES[(action >> 3) % (sizeof FRAME_TIMES / sizeof(float))];
-    switch (action % 8) {
-      case 0:
-      case 1:
-      case 2:
-      case 3: {
-        const bool checked = action & 0x80 && WellFormed(level);
-        const std::string before = checked ? ObjectKinds(level) : "";
-        if (level.Move(DIRECTIONS[action % 4]) && checked) {
-          level.Undo();
-          if (ObjectKinds(level) != before) {
-            __builtin_trap();  // a step taken back left the board changed
-          }
-        }
-        break;
-      }
-      case 4:
+    const int kind = action % 8;
+    if (kind < 4) {
+      const bool checked = action & 0x80 && WellFormed(level);
+      const std::string before = checked ? ObjectKinds(level) : "";
+      if (level.Move(DIRECTIONS[kind]) && checked) {
         level.Undo();
-        break;
-      case 5:
-        level.AnimateTiles(frameTime);
-        break;
-      case 6:
-        level.Move(action);  // no direction: refused
-        break;
-      default:
-        // Play frames, or level-complete frames once the board is solved.
-        if (drawnFrames++ < MAX_DRAWN_FRAMES) {
-          game.RunFrame(frameTime);
-        } else {
-          level.AnimateTiles(frameTime);
+        if (ObjectKinds(level) != before) {
+          __builtin_trap();  // a step taken back left the board changed
         }
-        break;
+      }
+    } else if (kind == 4) {
+      level.Undo();
+    } else if (kind == 6) {
+      level.Move(action);  // no direction: refused
+    } else if (kind == 7 && drawnFrames++ < MAX_DRAWN_FRAMES) {
+      // Play frames, or level-complete frames once the board is solved.
+      game.RunFrame(frameTime);
+    } else {
+      level.AnimateTiles(frameTime);  // and only glides once enough frames were drawn
     }
   }
   return 0;
