@@ -51,7 +51,7 @@ play() {
   done
   xdotool "${chain[@]}"
   wait_game 5
-  [ "$status" -eq 0 ] || fail "exit code $status from $dir (143: Escape did not end it)"
+  [ "$status" -eq 0 ] || fail "exit code $status from $dir (124: Escape did not end it)"
   # Without a sound card the sound library writes its own complaints.
   ! grep -v '^ALSA lib' "$work/err.txt" || fail "the game from $dir wrote to standard error"
   ! grep -v '^ERROR init audio' "$work/out.txt" | grep '^ERROR' || fail "errors from $dir"

@@ -35,15 +35,21 @@ focus_window() {
   sleep 0.5
 }
 
-# Waits up to $1 seconds for the game in $game_pid to end, killing it after
-# that, and sets $status to its exit status (143 when killed).
+# Waits up to $1 seconds for the game in $game_pid to end and sets $status to
+# its exit status, or to 124 when it had to be stopped: SDL turns the stop
+# signal into an orderly quit, so the exit status alone would not tell.
 wait_game() {
   for _ in $(seq $(($1 * 10))); do
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.1
   done
-  kill "$game_pid" 2>/dev/null || true
   status=0
-  wait "$game_pid" || status=$?
+  if kill -0 "$game_pid" 2>/dev/null; then
+    kill "$game_pid"
+    wait "$game_pid" || true
+    status=124
+  else
+    wait "$game_pid" || status=$?
+  fi
   game_pid=""
 }
