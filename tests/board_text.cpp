@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 
 #include "board/levelfile.h"
@@ -47,6 +48,17 @@ int DirectionOf(char letter) {
   const std::string letters = "UDLR";
   const int codes[] = {DIR_UP, DIR_DOWN, DIR_LEFT, DIR_RIGHT, 0};
   return codes[std::min(letters.find(letter), letters.size())];
+}
+
+void PlaySolution(CLevel* board, const std::string& solution) {
+  for (size_t step = 0; step < solution.size() && solution[step] != '\n'; step++) {
+    const char letter = solution[step];
+    const int pushes = board->pushCount;
+    ASSERT_TRUE(board->Move(DirectionOf(toupper(letter)))) << "step " << step + 1 << " " << letter;
+    ASSERT_EQ(board->pushCount != pushes, isupper(letter) != 0)
+        << "step " << step + 1 << " '" << letter << "' pushes by the other case";
+    board->AnimateTiles(1);  // ends every glide
+  }
 }
 
 std::string Counters(const CLevel& board) {

@@ -35,21 +35,30 @@ std::string Write(const std::string& name, const std::string& bytes) {
   return Scratch(name);
 }
 
-std::string Fifo(const std::string& name) {
-  mkfifo(Scratch(name).c_str(), 0600);
-  return Scratch(name);
+// A FIFO nobody writes, a directory, or a sparse file of 100 MB that reads as
+// zeros, at `path`; returns the path.
+std::string Fifo(const std::string& path) {
+  mkfifo(path.c_str(), 0600);
+  return path;
 }
 
-std::string Dir(const std::string& name) {
-  mkdir(Scratch(name).c_str(), 0700);
-  return Scratch(name);
+std::string Dir(const std::string& path) {
+  mkdir(path.c_str(), 0700);
+  return path;
 }
 
-// A sparse file of 100 MB: nothing is stored, everything reads as zero.
-std::string Huge(const std::string& name) {
-  const std::string path = Write(name, "");
+std::string Huge(const std::string& path) {
+  std::ofstream(path).close();
   EXPECT_EQ(truncate(path.c_str(), 100 << 20), 0);
   return path;
+}
+
+std::string Crlf(const std::string& text) {
+  std::string crlf;
+  for (char c : text) {
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  }
+  return crlf;
 }
 
 std::string Read(const std::string& path) {
@@ -78,39 +87,30 @@ std::string BoardState(const CLevel& level) {
                      sizeof(CLevel) - sizeof(void*));
 }
 
+// Sets the 4-byte little-endian header field at offset `at`.
+std::string Bent(std::string bmp, int at, uint32_t value) {
+  for (int i = 0; i < 4; i++) {
+    bmp[at + i] = static_cast<char>(value >> 8 * i);
+  }
+  return bmp;
+}
+
 // A BMP of the given size and depth whose header fields can then be bent:
 // offsets 10 (pixel data), 18 and 22 (width, height), 28 (depth), 46 (colours).
 std::string Bmp(int width, int height, int depth) {
   const int colours = depth <= 8 ? 1 << depth : 0;
   const int rowBytes = (width * depth + 31) / 32 * 4;
-  std::string bmp(54 + 4 * colours + rowBytes * height, '\x40');
-  auto put = [&bmp](int at, uint32_t value, int size) {
-    for (int i = 0; i < size; i++) {
-      bmp[at + i] = static_cast<char>(value >> 8 * i);
-    }
-  };
-  bmp[0] = 'B';
-  bmp[1] = 'M';
-  put(2, bmp.size(), 4);
-  put(6, 0, 4);
-  put(10, 54 + 4 * colours, 4);
-  put(14, 40, 4);
-  put(18, width, 4);
-  put(22, height, 4);
-  put(26, 1, 2);
-  put(28, depth, 2);
-  put(30, 0, 4);
-  put(34, rowBytes * height, 4);
-  put(38, 0, 4);
-  put(42, 0, 4);
-  put(46, colours, 4);
-  put(50, 0, 4);
-  return bmp;
-}
-
-std::string Bent(std::string bmp, int at, uint32_t value) {
-  for (int i = 0; i < 4; i++) {
-    bmp[at + i] = static_cast<char>(value >> 8 * i);
+  std::string bmp =
+      "BM" + std::string(52, '\0') + std::string(4 * colours + rowBytes * height, '\x40');
+  for (const auto& [at, value] : {std::pair<int, uint32_t>{2, bmp.size()},
+                                  {10, 54 + 4 * colours},
+                                  {14, 40},
+                                  {18, width},
+                                  {22, height},
+                                  {26, 1 | depth << 16},
+                                  {34, rowBytes * height},
+                                  {46, colours}}) {
+    bmp = Bent(bmp, at, value);
   }
   return bmp;
 }
@@ -149,34 +149,29 @@ const std::string TEXT_NOOK = "level/source/nook.txt";
 TEST(Catalogue, LevelFiles) {
   GameHarness harness;
   std::string nook = Read(NOOK);
+  // The game's lines, "%s" standing for the path.
+  const std::string cantOpen = "ERROR Load Level '%s': can't open file\n";
+  const std::string badLength = "ERROR Load Level '%s': wrong file lenght\n";
+  const std::string badFormat = "ERROR Load Level '%s': wrong file format\n";
+  const std::string loaded = "Load Level '%s'... OK\n";
   const struct {
     std::string what;
     std::string path;
-    std::string lines;  // the whole output, "%s" standing for the path
+    std::string lines;  // the whole output
     bool loads;
   } cases[] = {
-      {"a directory", Dir("level-dir"), "ERROR Load Level '%s': can't open file\n", false},
-      {"a FIFO nobody writes", Fifo("level-fifo"), "ERROR Load Level '%s': can't open file\n",
-       false},
-      {"an endless device", "/dev/zero", "ERROR Load Level '%s': can't open file\n", false},
-      {"a missing file", Scratch("none.lev"), "ERROR Load Level '%s': can't open file\n", false},
-      {"an empty file", Write("empty.lev", ""), "ERROR Load Level '%s': wrong file lenght\n",
-       false},
-      {"the list file", "level/standart/list",
-       "ERROR Load Level '%s': wrong file format\nERROR Load Level '%s': wrong file lenght\n",
-       false},
-      {"one byte short", Write("short.lev", nook.substr(0, nook.size() - 1)),
-       "ERROR Load Level '%s': wrong file lenght\n", false},
-      {"100 MB of zeros", Huge("huge.lev"),
-       "ERROR Load Level '%s': wrong file format\nLoad Level '%s'... OK\n", true},
+      {"a directory", Dir(Scratch("level-dir")), cantOpen, false},
+      {"a FIFO nobody writes", Fifo(Scratch("level-fifo")), cantOpen, false},
+      {"an endless device", "/dev/zero", cantOpen, false},
+      {"a missing file", Scratch("none.lev"), cantOpen, false},
+      {"an empty file", Write("empty.lev", ""), badLength, false},
+      {"the list file", "level/standart/list", badFormat + badLength, false},
+      {"one byte short", Write("short.lev", nook.substr(0, nook.size() - 1)), badLength, false},
+      {"100 MB of zeros", Huge(Scratch("huge.lev")), badFormat + loaded, true},
       {"info lengths past their buffers",
-       Write("long-info.lev",
-             [&] {
-               std::string bytes =
-                   nook.substr(0, 21) + "\x7f\x7f\x7f\x7f\x7f" + std::string(635, 'i');
-               return bytes + nook.substr(nook.size() - 1000);
-             }()),
-       "Load Level '%s'... OK\n", true},
+       Write("long-info.lev", nook.substr(0, 21) + "\x7f\x7f\x7f\x7f\x7f" + std::string(635, 'i') +
+                                  nook.substr(nook.size() - 1000)),
+       loaded, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -240,19 +235,14 @@ TEST(Catalogue, LevelLists) {
   int packs = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string pack = Dir("pack" + std::to_string(packs++));
+    const std::string pack = Dir(Scratch("pack" + std::to_string(packs++)));
     for (const char* name : {"nook.lev", "shelf.lev"}) {
       ASSERT_EQ(symlink((Here() + "/level/standart/" + name).c_str(), (pack + "/" + name).c_str()),
                 0);
     }
     const std::string list = pack + "/list";
-    if (c.list == "->dir") {
-      mkdir(list.c_str(), 0700);
-    } else if (c.list == "->fifo") {
-      mkfifo(list.c_str(), 0600);
-    } else if (c.list == "->huge") {
-      std::ofstream(list).close();
-      ASSERT_EQ(truncate(list.c_str(), 100 << 20), 0);
+    if (c.list == "->dir" || c.list == "->fifo" || c.list == "->huge") {
+      (c.list == "->dir" ? Dir : c.list == "->fifo" ? Fifo : Huge)(list);
     } else if (c.list.rfind("->", 0) == 0) {
       ASSERT_EQ(symlink(c.list.substr(2).c_str(), list.c_str()), 0);
     } else {
@@ -296,8 +286,8 @@ TEST(Catalogue, Pictures) {
       {"300 colours for 8 bits", Write("palette.bmp", Bent(Bmp(5, 3, 8), 46, 300)), false},
       {"a file cut in its header", Write("cut.bmp", good.substr(0, 30)), false},
       {"a file of zero size", Write("zero.bmp", ""), false},
-      {"a directory", Dir("picture-dir"), false},
-      {"a FIFO", Fifo("picture-fifo"), false},
+      {"a directory", Dir(Scratch("picture-dir")), false},
+      {"a FIFO", Fifo(Scratch("picture-fifo")), false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -320,10 +310,6 @@ TEST(Catalogue, TextLevels) {
   const std::string nook = Read(TEXT_NOOK);
   const size_t objects = nook.find("objects\n");
   const size_t ground = nook.find("ground\n");
-  std::string crlf;
-  for (char c : nook) {
-    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  }
   std::string wide;
   for (int i = 0; i < 16; i++) {
     wide += "\xc3\xa9";  // é, two bytes
@@ -335,7 +321,7 @@ TEST(Catalogue, TextLevels) {
     std::string text;
     std::string error;  // empty: builds the same bytes as the source
   } cases[] = {
-      {"CR LF line ends", crlf, ""},
+      {"CR LF line ends", Crlf(nook), ""},
       {"a layer one row short", nook.substr(0, ground - 26) + nook.substr(ground),
        ": expected 25 cells but found 6"},
       {"a layer one row long", nook.substr(0, ground) + nook.substr(ground - 26),
@@ -372,38 +358,34 @@ TEST(Catalogue, TextLevels) {
 // naming the file and what was wrong, and no file written.
 TEST(Catalogue, LevelTool) {
   const std::string tool = Program("velm2-level");
-  const std::string nook = Read(TEXT_NOOK);
-  std::string crlf;
-  for (char c : nook) {
-    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  }
   const std::string kept = Write("kept.lev", "an older level");
+  const std::string notRegular = "': can't open: not a regular file";
   const struct {
     std::string what;
     std::string arguments;
     int status;
     std::string line;     // found in the output
-    std::string written;  // a file that must not exist afterwards
+    std::string written;  // a file that must not exist afterwards, if any
   } cases[] = {
-      {"show a directory", "show " + Dir("tool-dir"), 1, "': can't open: not a regular file", ""},
-      {"show a FIFO", "show " + Fifo("tool-fifo"), 1, "': can't open: not a regular file", ""},
-      {"show an endless device", "show /dev/zero", 1, "'/dev/zero': can't open: not a regular file",
-       ""},
+      {"show a directory", "show " + Dir(Scratch("tool-dir")), 1, notRegular, ""},
+      {"show a FIFO", "show " + Fifo(Scratch("tool-fifo")), 1, notRegular, ""},
+      {"show an endless device", "show /dev/zero", 1, "'/dev/zero" + notRegular, ""},
       {"show an empty file", "show " + Write("tool-empty", ""), 1,
        "expected at least 26 bytes but found 0", ""},
-      {"show 100 MB", "show " + Huge("tool-huge"), 1, "too large for a level", ""},
+      {"show 100 MB", "show " + Huge(Scratch("tool-huge")), 1, "too large for a level", ""},
       {"show a cut level", "show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
        "expected " + std::to_string(Read(NOOK).size()) + " bytes but found 600", ""},
-      {"build from a FIFO", "build " + Fifo("text-fifo") + " " + Scratch("out1.lev"), 1,
+      {"build from a FIFO", "build " + Fifo(Scratch("text-fifo")) + " " + Scratch("out1.lev"), 1,
        "can't open", Scratch("out1.lev")},
       {"build a text with a tab",
        "build " + Write("tab.txt", "objects\t\n") + " " + Scratch("out2.lev"), 1,
        "line 1: expected", Scratch("out2.lev")},
       {"build over a level from a bad text", "build " + Write("bad.txt", "boxes x\n") + " " + kept,
        1, "line 1: expected one boxes line", ""},
-      {"build into a directory", "build " + TEXT_NOOK + " " + Dir("out-dir"), 1, "can't write", ""},
-      {"build from CR LF lines", "build " + Write("crlf.txt", crlf) + " " + Scratch("crlf.lev"), 0,
-       "", ""},
+      {"build into a directory", "build " + TEXT_NOOK + " " + Dir(Scratch("out-dir")), 1,
+       "can't write", ""},
+      {"build from CR LF lines",
+       "build " + Write("crlf.txt", Crlf(Read(TEXT_NOOK))) + " " + Scratch("crlf.lev"), 0, "", ""},
       {"no command", "", 2, "usage: velm2-level", ""},
   };
   for (const auto& c : cases) {
@@ -411,9 +393,7 @@ TEST(Catalogue, LevelTool) {
     const Finished run = Command(tool + " " + c.arguments);
     EXPECT_EQ(run.status, c.status) << run.output;
     EXPECT_NE(run.output.find(c.line), std::string::npos) << run.output;
-    if (!c.written.empty()) {
-      EXPECT_NE(access(c.written.c_str(), F_OK), 0) << "wrote " << c.written;
-    }
+    EXPECT_NE(access(c.written.c_str(), F_OK), 0) << "wrote " << c.written;
   }
   EXPECT_EQ(Read(kept), "an older level");
   EXPECT_EQ(Read(Scratch("crlf.lev")), Read(NOOK));

@@ -6,31 +6,16 @@
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
 failures=0
 # The sanitizer runtime wants to be loaded first; the shim is loaded before it.
 export ASAN_OPTIONS=verify_asan_link_order=0
 export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
-
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source tests/xvfb.bash
 
 fail() {
   echo "FAIL: $*"
   failures=$((failures + 1))
 }
-
-exec {display_pipe}<> <(:)
-Xvfb -displayfd "$display_pipe" -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&"$display_pipe" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
 
 # Starts the game windowed with VELM2_FAIL=$1; its output goes to $work/out.txt.
 start_game() {
@@ -40,30 +25,9 @@ start_game() {
 }
 
 # Waits for the window and gives it the keyboard.
-focus_window() {
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --name '^Velm 2$' 2>/dev/null | head -1) || true
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { fail "$1: no window"; return 1; }
-  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-  sleep 0.5
-}
-
-# Waits up to 10 s for the game to end; sets status to its exit status.
-wait_exit() {
-  for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$game_pid" 2>/dev/null; then
-    kill "$game_pid"
-  fi
-  status=0
-  wait "$game_pid" || status=$?
-  game_pid=""
+focus() {
+  find_window 10 || { fail "$1: no window"; return 1; }
+  focus_window
 }
 
 # Each output line that must appear, one per line of $2.
@@ -75,13 +39,13 @@ expect_lines() {
 
 # Plays on after the failure: a few steps, then Escape, which ends with 0.
 play_and_quit() {
-  focus_window "$1" || return 0
+  focus "$1" || return 0
   for key in Right Down Left Up; do
     xdotool key "$key"
     sleep 0.2
   done
   xdotool key Escape
-  wait_exit
+  wait_game 10
   [ "$status" = 0 ] || fail "$1: ended with $status, not 0, on Escape"
   grep -q "^Load Level '.*'... OK$" "$work/out.txt" || fail "$1: no level was loaded"
 }
@@ -91,7 +55,7 @@ why="failed on purpose"
 
 # The library does not start: one line, exit status -1, nothing else.
 start_game SDL_Init
-wait_exit
+wait_game 10
 [ "$status" = 255 ] || fail "SDL_Init: exit status $status, not 255"
 [ "$(cat "$work/out.txt")" = "ERROR init SDL: $why" ] || fail "SDL_Init: output $(cat "$work/out.txt")"
 
@@ -123,16 +87,14 @@ expect_lines SDL_CreateRGBSurface "ERROR LoadTexture: can't create the Texture S
 start_game SDL_SetVideoMode:1
 sleep 3
 kill -0 "$game_pid" 2>/dev/null || fail "SDL_SetVideoMode:1: the game did not go on"
-kill "$game_pid" 2>/dev/null || true
-wait "$game_pid" 2>/dev/null || true
-game_pid=""
+wait_game 0
 expect_lines SDL_SetVideoMode:1 "ERROR InitDisplay: unable to set windowed video mode. $why
 Loadind image data... OK"
 
 # Alt+Return asks for full screen and fails; the game goes on, and the next
 # Alt+Return brings the window back.
 start_game SDL_SetVideoMode:2
-if focus_window SDL_SetVideoMode:2; then
+if focus SDL_SetVideoMode:2; then
   xdotool key alt+Return
   sleep 0.5
   kill -0 "$game_pid" 2>/dev/null || fail "SDL_SetVideoMode:2: the game stopped"

@@ -17,12 +17,7 @@ namespace {
 void ExpectSolves(const std::string& text, const std::string& solution, int pushes) {
   GameHarness harness;
   LoadBoardText(&harness.board, text);
-  for (size_t step = 0; step < solution.size(); step++) {
-    const int before = harness.board.pushCount;
-    ASSERT_TRUE(harness.board.Move(DirectionOf(toupper(solution[step])))) << "step " << step;
-    ASSERT_EQ(harness.board.pushCount != before, isupper(solution[step]) != 0) << "step " << step;
-    harness.board.AnimateTiles(1);
-  }
+  PlaySolution(&harness.board, solution);
   EXPECT_EQ(harness.board.pushCount, pushes);
   harness.game.screenState = GAME_PLAY;
   harness.board.CheckComplete();
@@ -58,60 +53,54 @@ Design PackLevel(const std::string& name) {
   return DesignOf(level);
 }
 
-void CheckDeepestStarts(const Design& room) {
-  const PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, {});
-  ASSERT_TRUE(search.exhausted);
-  ASSERT_FALSE(search.starts.empty());
-  for (const PulledStart& start : search.starts) {
-    Design level = room;
-    level.boxes = start.start.boxes;
-    level.hero = start.start.hero;
-    ExpectSolves(TextOf(level, "t", "a"), start.solution, start.pushes);
-    PullOptions measure;
-    measure.target = &start.start;
-    const PullSearch again = PullFromPlaces(OpenAnchors(room.walls), room.places, measure);
-    ASSERT_EQ(again.starts.size(), 1u);
-    EXPECT_EQ(again.starts[0].pushes, start.pushes);
-  }
+// The fewest pushes from the level's own start, measured by pulling; -1 when
+// no pull reaches it.
+int MeasuredPushes(const Design& level) {
+  const Position start{level.boxes, level.hero};
+  PullOptions options;
+  options.target = &start;
+  const PullSearch search = PullFromPlaces(OpenAnchors(level.walls), level.places, options);
+  EXPECT_LE(search.starts.size(), 1u);
+  return search.starts.empty() ? -1 : search.starts[0].pushes;
 }
 
 TEST(GeneratorTest, DeepestStartsAreSolvedInTheirPushesAndMeasureTheSame) {
   // The open room, and one with a corridor just as wide as the hero.
   for (const Design& room : {Room({AnchorAt(4, 4), AnchorAt(7, 5)}), PackLevel("jog")}) {
-    CheckDeepestStarts(room);
+    const PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, {});
+    ASSERT_TRUE(search.exhausted);
+    ASSERT_FALSE(search.starts.empty());
+    for (const PulledStart& start : search.starts) {
+      Design level = room;
+      level.boxes = start.start.boxes;
+      level.hero = start.start.hero;
+      ExpectSolves(TextOf(level, "t", "a"), start.solution, start.pushes);
+      EXPECT_EQ(MeasuredPushes(level), start.pushes);
+    }
   }
 }
 
 TEST(GeneratorTest, MeasuresKnownPushCounts) {
-  struct Case {
-    std::vector<int> boxes;
-    int hero;
-    int pushes;
-  };
-  const Case cases[] = {
-      {{AnchorAt(7, 4)}, AnchorAt(12, 4), 3},     // straight along the top
-      {{AnchorAt(5, 5)}, AnchorAt(8, 10), 2},     // half a block up and left
-      {{AnchorAt(4, 4)}, AnchorAt(12, 10), 0},    // already placed
-      {{AnchorAt(11, 4)}, AnchorAt(12, 10), -1},  // no room behind it to push left
-  };
-  for (const Case& test : cases) {
+  const auto inRoom = [](int box, int hero) {
     Design level = Room({AnchorAt(4, 4)});
-    Position start{test.boxes, test.hero};
-    PullOptions options;
-    options.target = &start;
-    const PullSearch search = PullFromPlaces(OpenAnchors(level.walls), level.places, options);
-    EXPECT_EQ(search.starts.empty() ? -1 : search.starts[0].pushes, test.pushes)
-        << ColumnOf(test.boxes[0]) << "," << RowOf(test.boxes[0]);
-  }
-  // Lessons of the pack that need a box met with half the hero's front.
-  for (const auto& [name, pushes] : {std::pair<std::string, int>{"front", 2}, {"aside", 3}}) {
-    const Design level = PackLevel(name);
-    Position start{level.boxes, level.hero};
-    PullOptions options;
-    options.target = &start;
-    const PullSearch search = PullFromPlaces(OpenAnchors(level.walls), level.places, options);
-    ASSERT_EQ(search.starts.size(), 1u) << name;
-    EXPECT_EQ(search.starts[0].pushes, pushes) << name;
+    level.boxes = {box};
+    level.hero = hero;
+    return level;
+  };
+  const struct {
+    Design level;
+    int pushes;
+  } cases[] = {
+      {inRoom(AnchorAt(7, 4), AnchorAt(12, 4)), 3},     // straight along the top
+      {inRoom(AnchorAt(5, 5), AnchorAt(8, 10)), 2},     // half a block up and left
+      {inRoom(AnchorAt(4, 4), AnchorAt(12, 10)), 0},    // already placed
+      {inRoom(AnchorAt(11, 4), AnchorAt(12, 10)), -1},  // no room behind it to push left
+      // Lessons of the pack that need a box met with half the hero's front.
+      {PackLevel("front"), 2},
+      {PackLevel("aside"), 3},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MeasuredPushes(c.level), c.pushes) << TextOf(c.level, "t", "a");
   }
 }
 
@@ -130,11 +119,11 @@ TEST(GeneratorTest, RandomRoomsAreClosedAndFloored) {
     made++;
     const AnchorSet open = OpenAnchors(room.walls);
     AnchorSet floors;
-    for (int floor : room.floors) {
-      floors.set(floor);
+    for (int anchor : room.floors) {
+      floors.set(anchor);
     }
-    for (int place : room.places) {
-      floors.set(place);
+    for (int anchor : room.places) {
+      floors.set(anchor);
     }
     const auto walkable = CoveredCells(Reach(open, room.places[0]));
     EXPECT_EQ((walkable & ~CoveredCells(floors)).count(), 0u) << "cells without floor";

@@ -3,7 +3,6 @@
 // solve them with the recorded counts, pushing exactly where the letters say.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -71,15 +70,7 @@ TEST(LevelPackTest, EveryLevelIsBuiltFromItsSourceAndSolvedByItsStoredSolution) 
     const std::string solution = ReadFile(source + ".solution");
     ASSERT_GT(solution.size(), 1u);
     ASSERT_EQ(solution.back(), '\n');
-    for (size_t step = 0; step + 1 < solution.size(); step++) {
-      const char letter = solution[step];
-      const int pushes = harness.board.pushCount;
-      ASSERT_TRUE(harness.board.Move(DirectionOf(toupper(letter))))
-          << "step " << step + 1 << " '" << letter << "'";
-      ASSERT_EQ(harness.board.pushCount != pushes, isupper(letter) != 0)
-          << "step " << step + 1 << " '" << letter << "' pushes by the other case";
-      harness.board.AnimateTiles(1);  // ends every glide
-    }
+    PlaySolution(&harness.board, solution);
     EXPECT_EQ(harness.board.moveCount, figures.moves);
     EXPECT_EQ(harness.board.pushCount, figures.pushes);
     harness.game.screenState = GAME_PLAY;

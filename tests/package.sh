@@ -6,9 +6,7 @@
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
-work=$(mktemp -d)
-xvfb_pid=""
-trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid"; rm -rf "$work"' EXIT
+source tests/xvfb.bash
 
 fail() {
   echo "FAIL package: $*"
@@ -29,17 +27,11 @@ desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop 
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml >"$work/appstream.txt" ||
   { cat "$work/appstream.txt"; fail "metainfo not valid"; }
 
-exec {display_pipe}<> <(:)
-Xvfb -displayfd "$display_pipe" -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&"$display_pipe" || fail "Xvfb did not start"
-export DISPLAY=":$display"
-
 # Starts the installed game from folder $1 with the other arguments, waits for
 # its window, runs the keys that follow "--", and checks that Escape ends it
 # well. The game's output is left in $work/out.txt.
 play() {
-  local dir=$1 window="" code=0
+  local dir=$1
   shift
   local args=()
   while [ "$1" != -- ]; do
@@ -48,15 +40,9 @@ play() {
   done
   shift
   (cd "$dir" && exec "$root/usr/games/velm2" "${args[@]}") >"$work/out.txt" 2>"$work/err.txt" &
-  local game=$!
-  for _ in $(seq 100); do
-    window=$(xdotool search --name '^Velm 2$' 2>/dev/null | head -1) || true
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { cat "$work/out.txt"; fail "no window from $dir"; }
-  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-  sleep 0.5
+  game_pid=$!
+  find_window 10 || { cat "$work/out.txt"; fail "no window from $dir"; }
+  focus_window
   # One xdotool for all keys keeps the timing even on a busy machine: each is
   # held for less than the 0.16 s a step takes, so it makes exactly one step.
   local chain=()
@@ -64,13 +50,8 @@ play() {
     chain+=(keydown "$key" sleep 0.08 keyup "$key" sleep 0.2)
   done
   xdotool "${chain[@]}"
-  for _ in $(seq 50); do
-    kill -0 "$game" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$game" 2>/dev/null && { kill "$game"; fail "the game from $dir did not quit on Escape"; }
-  wait "$game" || code=$?
-  [ "$code" -eq 0 ] || fail "exit code $code from $dir"
+  wait_game 5
+  [ "$status" -eq 0 ] || fail "exit code $status from $dir (143: Escape did not end it)"
   # Without a sound card the sound library writes its own complaints.
   ! grep -v '^ALSA lib' "$work/err.txt" || fail "the game from $dir wrote to standard error"
   ! grep -v '^ERROR init audio' "$work/out.txt" | grep '^ERROR' || fail "errors from $dir"

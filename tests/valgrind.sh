@@ -16,34 +16,14 @@ if grep -q '^VELM2_SANITIZE:BOOL=ON' "$build/CMakeCache.txt"; then
   exit 1
 fi
 
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec {display_pipe}<> <(:)
-Xvfb -displayfd "$display_pipe" -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 display <&"$display_pipe" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
+source tests/xvfb.bash
 
 valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite,indirect \
   --show-leak-kinds=definite,indirect --suppressions="$root/tests/valgrind.supp" \
   --num-callers=30 --log-file="$work/valgrind.txt" "$game" -window >"$work/out.txt" 2>/dev/null &
 game_pid=$!
 
-window=""
-for _ in $(seq 120); do
-  window=$(xdotool search --name '^Velm 2$' 2>/dev/null | head -1) || true
-  [ -n "$window" ] && break
-  sleep 0.5
-done
-[ -n "$window" ] || { echo "FAIL: no window under valgrind"; exit 1; }
+find_window 60 || { echo "FAIL: no window under valgrind"; exit 1; }
 # Frames are slow under valgrind: keys are held long enough for one.
 sleep 2
 xdotool windowfocus --sync "$window"
@@ -54,13 +34,7 @@ for key in Right Down Left Up BackSpace equal minus Escape; do
   sleep 0.8
 done
 
-for _ in $(seq 120); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.5
-done
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
+wait_game 60
 if [ "$status" -ne 0 ] || ! grep -q "ERROR SUMMARY: 0 errors" "$work/valgrind.txt"; then
   cat "$work/valgrind.txt"
   echo "FAIL: valgrind found errors or the game ended with $status"

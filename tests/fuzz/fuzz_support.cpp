@@ -4,6 +4,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,6 +31,7 @@ SDL_Surface* Sheet(int columns, int rows, int frame) {
 
 CGame& FuzzGame() {
   static CGame* game = [] {
+    SilenceOutput();
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     SDL_Init(SDL_INIT_VIDEO);
     CGame* made = new CGame;
@@ -58,6 +60,14 @@ const char* BytesAsFile(const uint8_t* data, size_t size) {
     abort();
   }
   return path.c_str();
+}
+
+size_t LevelFileSize(const uint8_t* data, size_t size) {
+  size_t texts = 0;
+  for (size_t i = 21; i < 26 && i < size; i++) {
+    texts += static_cast<int8_t>(data[i]) > 0 ? data[i] : 0;
+  }
+  return std::min(size, 1026 + texts);
 }
 
 void SilenceOutput() {

@@ -9,36 +9,24 @@
 
 #include "tests/fuzz/fuzz_support.h"
 
-namespace {
-
 // A pack directory of its own; its list file is rewritten for every input.
-const std::string& Pack() {
-  static const std::string pack = [] {
-    char pattern[] = "/tmp/velm2-fuzz-pack-XXXXXX";
-    if (!mkdtemp(pattern)) {
-      abort();
-    }
-    return std::string(pattern);
-  }();
-  return pack;
-}
-
-}  // namespace
+static char pack[] = "/tmp/velm2-fuzz-pack-XXXXXX";
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  SilenceOutput();
-  FuzzGame();
+  if (!mkdtemp(pack)) {
+    abort();
+  }
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FILE* list = fopen((Pack() + "/list").c_str(), "wb");
+  FILE* list = fopen((std::string(pack) + "/list").c_str(), "wb");
   if (!list || fwrite(data, 1, size, list) != size || fclose(list) != 0) {
     abort();
   }
   CGame& game = FuzzGame();
   game.levelList.clear();
-  game.LoadLevelPak(Pack().c_str());
+  game.LoadLevelPak(pack);
 
   uint32_t chosen = 0;
   memcpy(&chosen, data, std::min(size, sizeof chosen));

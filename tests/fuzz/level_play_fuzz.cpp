@@ -5,9 +5,7 @@
 // Whole frames cost a millisecond each under the sanitizers, so an input
 // draws at most MAX_DRAWN_FRAMES of them; its further frames only glide.
 //
-// The input is a level file followed by actions: the level is as long as its
-// header says (1026 bytes plus the info texts), or the whole input when that
-// is shorter, so the pack's level files are seeds as they stand.
+// The input is a level file followed by actions.
 #include <cstring>
 
 #include "tests/fuzz/fuzz_support.h"
@@ -20,14 +18,6 @@ const int DIRECTIONS[] = {DIR_UP, DIR_DOWN, DIR_LEFT, DIR_RIGHT};
 // usual ones, a slow start, and the jumps when the millisecond tick wraps.
 const float FRAME_TIMES[] = {0,    1e-7f, 0.001f, 0.0066f, 0.0067f,  0.016f,    0.02f,
                              0.1f, 1,     1000,   -0.001f, -4294967, 4294967.0f};
-
-size_t LevelSize(const uint8_t* data, size_t size) {
-  size_t texts = 0;
-  for (size_t i = 21; i < 26 && i < size; i++) {
-    texts += static_cast<int8_t>(data[i]) > 0 ? data[i] : 0;
-  }
-  return std::min(size, 1026 + texts);
-}
 
 // Objects of known kinds, hero where the header says, every body on the board
 // and no two bodies overlapping: the boards the move rules are made for.
@@ -69,57 +59,38 @@ std::string ObjectKinds(const CLevel& level) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  SilenceOutput();
-  FuzzGame();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CGame& game = FuzzGame();
   CLevel& level = *game.level;
   // Each input starts from a new board, as the game does at start-up.
   level = CLevel();
   game.screenState = GAME_PLAY;
-  const size_t levelSize = LevelSize(data, size);
+  const size_t levelSize = LevelFileSize(data, size);
   level.Load(BytesAsFile(data, levelSize));
   int drawnFrames = 0;
 
   for (size_t i = levelSize; i < size; i++) {
     const uint8_t action = data[i];
     const float frameTime = FRAME_TIMES[(action >> 3) % (sizeof FRAME_TIMES / sizeof(float))];
-    switch (action % 8) {
-      case 0:
-      case 1:
-      case 2:
-      case 3: {
-        const bool checked = action & 0x80 && WellFormed(level);
-        const std::string before = checked ? ObjectKinds(level) : "";
-        if (level.Move(DIRECTIONS[action % 4]) && checked) {
-          level.Undo();
-          if (ObjectKinds(level) != before) {
-            __builtin_trap();  // a step taken back left the board changed
-          }
-        }
-        break;
-      }
-      case 4:
+    const int kind = action % 8;
+    if (kind < 4) {
+      const bool checked = action & 0x80 && WellFormed(level);
+      const std::string before = checked ? ObjectKinds(level) : "";
+      if (level.Move(DIRECTIONS[kind]) && checked) {
         level.Undo();
-        break;
-      case 5:
-        level.AnimateTiles(frameTime);
-        break;
-      case 6:
-        level.Move(action);  // no direction: refused
-        break;
-      default:
-        // Play frames, or level-complete frames once the board is solved.
-        if (drawnFrames++ < MAX_DRAWN_FRAMES) {
-          game.RunFrame(frameTime);
-        } else {
-          level.AnimateTiles(frameTime);
+        if (ObjectKinds(level) != before) {
+          __builtin_trap();  // a step taken back left the board changed
         }
-        break;
+      }
+    } else if (kind == 4) {
+      level.Undo();
+    } else if (kind == 6) {
+      level.Move(action);  // no direction: refused
+    } else if (kind == 7 && drawnFrames++ < MAX_DRAWN_FRAMES) {
+      // Play frames, or level-complete frames once the board is solved.
+      game.RunFrame(frameTime);
+    } else {
+      level.AnimateTiles(frameTime);  // and only glides once enough frames were drawn
     }
   }
   return 0;

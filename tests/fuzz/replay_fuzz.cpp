@@ -8,11 +8,7 @@
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  size_t texts = 0;
-  for (size_t i = 21; i < 26 && i < size; i++) {
-    texts += static_cast<int8_t>(data[i]) > 0 ? data[i] : 0;
-  }
-  const size_t levelSize = std::min(size, 1026 + texts);
+  const size_t levelSize = LevelFileSize(data, size);
   static CLevel level;
   level = CLevel();
   std::string error;
