@@ -35,44 +35,50 @@ void Report(benchmark::State& state, const SolveResult& result) {
   state.counters["peakMB"] = result.peakBytes / 1048576.0;
 }
 
-// One level of the pack, by its number in the list; run from the source
-// directory.
-void BM_SolvePackLevel(benchmark::State& state) {
-  const std::vector<std::string> paths = PackLevels();
-  if (state.range(0) >= static_cast<int64_t>(paths.size())) {
-    state.SkipWithError("no such level in level/standart/list");
-    return;
-  }
+// One level of the pack, with the fewest pushes or the fewest moves.
+void SolvePackLevel(benchmark::State& state, const std::string& path, bool moveOptimal) {
   auto level = std::make_unique<CLevel>();
-  level->Load(paths[state.range(0)].c_str());
-  state.SetLabel(paths[state.range(0)]);
-  SolveResult result;
-  for (auto _ : state) {
-    result = SolveLevel(*level, SolverOptions());
-  }
-  Report(state, result);
-}
-BENCHMARK(BM_SolvePackLevel)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-
-// The fewest moves on the same levels.
-void BM_SolvePackLevelByMoves(benchmark::State& state) {
-  const std::vector<std::string> paths = PackLevels();
-  if (state.range(0) >= static_cast<int64_t>(paths.size())) {
-    state.SkipWithError("no such level in level/standart/list");
-    return;
-  }
-  auto level = std::make_unique<CLevel>();
-  level->Load(paths[state.range(0)].c_str());
-  state.SetLabel(paths[state.range(0)]);
+  level->Load(path.c_str());
   SolverOptions options;
-  options.moveOptimal = true;
+  options.moveOptimal = moveOptimal;
   SolveResult result;
   for (auto _ : state) {
     result = SolveLevel(*level, options);
   }
   Report(state, result);
 }
-BENCHMARK(BM_SolvePackLevelByMoves)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The whole pack one level after the other, in processor time.
+void BM_SolvePack(benchmark::State& state) {
+  std::vector<std::unique_ptr<CLevel>> levels;
+  for (const std::string& path : PackLevels()) {
+    levels.push_back(std::make_unique<CLevel>());
+    levels.back()->Load(path.c_str());
+  }
+  for (auto _ : state) {
+    int proven = 0;
+    for (const auto& level : levels) {
+      proven += SolveLevel(*level, SolverOptions()).pushOptimal;
+    }
+    state.counters["levels"] = static_cast<double>(levels.size());
+    state.counters["proven"] = proven;
+  }
+}
+BENCHMARK(BM_SolvePack)->Unit(benchmark::kSecond)->MeasureProcessCPUTime();
+
+// A benchmark for each level of the list, by its name; run from the source
+// directory.
+const bool PACK_REGISTERED = [] {
+  for (const std::string& path : PackLevels()) {
+    const std::string name = path.substr(path.rfind('/') + 1);
+    benchmark::RegisterBenchmark(("BM_SolvePackLevel/" + name).c_str(), SolvePackLevel, path, false)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("BM_SolvePackLevelByMoves/" + name).c_str(), SolvePackLevel, path,
+                                 true)
+        ->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
 
 // A thousand generated rooms of up to 10 x 10 squares with four boxes, each
 // with a limit of 10 s: how many are solved with proven fewest pushes, the

@@ -161,14 +161,20 @@ bool MakeRoom(const RoomShape& shape, std::mt19937* random, Design* room) {
     return false;
   }
 
-  // Floor under every cell the hero can cover.
+  // Floor under every cell the hero can cover, each tile wholly on such cells
+  // (one always is: the cell lies in a body the hero reaches), so no floor
+  // shows past the corner of a wall.
   CellSet floored;
-  for (int anchor = 0; anchor < ANCHORS; anchor++) {
-    if (walkable[anchor] && !floored[anchor]) {
-      const int column = std::min(ColumnOf(anchor), BOARD_COLUMNS - 2);
-      const int row = std::min(RowOf(anchor), BOARD_ROWS - 2);
-      room->floors.push_back(AnchorAt(column, row));
-      Take(&floored, column, row);
+  for (int cell = 0; cell < ANCHORS; cell++) {
+    if (!walkable[cell] || floored[cell]) {
+      continue;
+    }
+    for (int anchor : {cell, cell - 1, cell - BOARD_COLUMNS, cell - BOARD_COLUMNS - 1}) {
+      if (anchor >= 0 && reach[anchor]) {
+        room->floors.push_back(anchor);
+        Take(&floored, ColumnOf(anchor), RowOf(anchor));
+        break;
+      }
     }
   }
 

@@ -138,6 +138,7 @@ TEST(GeneratorTest, RandomRoomsAreClosedAndFloored) {
     }
     const auto walkable = CoveredCells(Reach(open, room.places[0]));
     EXPECT_EQ((walkable & ~CoveredCells(floors)).count(), 0u) << "cells without floor";
+    EXPECT_EQ((CoveredCells(floors) & ~walkable).count(), 0u) << "floor past the walls";
     for (size_t a = 0; a < room.walls.size(); a++) {
       for (size_t b = a + 1; b < room.walls.size(); b++) {
         ASSERT_FALSE(BodiesOverlap(room.walls[a], room.walls[b]));

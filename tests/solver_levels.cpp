@@ -1,7 +1,8 @@
 // solver_levels.cpp: boards for the solver tests.
 #include "tests/solver_levels.h"
 
-#include <vector>
+#include <algorithm>
+#include <cstring>
 
 #include "board/grid.h"
 
@@ -12,28 +13,28 @@ void PlaceTiles(CLevel* level, int column, int row, int object, int ground) {
                                        GROUND_FRAME, ground);
 }
 
-void PictureLevel(CLevel* level, const std::vector<std::string>& picture, int left, int top) {
+void PictureLevel(CLevel* level, const std::string& picture, int left, int top) {
   *level = CLevel();
-  int boxes = 0;
-  for (size_t r = 0; r < picture.size(); r++) {
-    for (size_t c = 0; c < picture[r].size(); c++) {
-      const char what = picture[r][c];
-      const int column = left + static_cast<int>(c);
-      const int row = top + static_cast<int>(r);
-      const bool place = what == 'o' || what == '*' || what == '+';
-      const int object = what == '#'                  ? TILE_WALL
-                         : what == '$' || what == '*' ? TILE_BOX
-                         : what == '@' || what == '+' ? TILE_HERO
-                                                      : TILE_NONE;
-      PlaceTiles(level, column, row, object, place ? TILE_PLACE : TILE_FLOOR);
-      boxes += object == TILE_BOX;
-      if (object == TILE_HERO) {
-        level->heroX = static_cast<uint8_t>(column);
-        level->heroY = static_cast<uint8_t>(row);
-      }
+  int column = left;
+  int row = top;
+  for (const char what : picture) {
+    if (what == '|') {
+      column = left;
+      row++;
+      continue;
     }
+    const int object = what == '#'                  ? TILE_WALL
+                       : what == '$' || what == '*' ? TILE_BOX
+                       : what == '@' || what == '+' ? TILE_HERO
+                                                    : TILE_NONE;
+    PlaceTiles(level, column, row, object, strchr("o*+", what) ? TILE_PLACE : TILE_FLOOR);
+    level->boxCount += object == TILE_BOX;
+    if (object == TILE_HERO) {
+      level->heroX = static_cast<uint8_t>(column);
+      level->heroY = static_cast<uint8_t>(row);
+    }
+    column++;
   }
-  level->boxCount = static_cast<uint8_t>(boxes);
 }
 
 void RandomLevel(std::mt19937* random, CLevel* level, int boxes, bool border) {
@@ -53,15 +54,11 @@ void RandomLevel(std::mt19937* random, CLevel* level, int boxes, bool border) {
     }
     PlaceTiles(level, column, row, kind, TILE_FLOOR);
   };
-  if (border) {
-    for (int i = 0; i <= 22; i += 2) {
-      put(i, 0, TILE_WALL);
-      put(i, 18, TILE_WALL);
-    }
-    for (int i = 2; i <= 16; i += 2) {
-      put(0, i, TILE_WALL);
-      put(22, i, TILE_WALL);
-    }
+  for (int i = 0; border && i <= 22; i += 2) {
+    put(i, 0, TILE_WALL);
+    put(i, 18, TILE_WALL);
+    put(0, std::min(i, 16), TILE_WALL);
+    put(22, std::min(i, 16), TILE_WALL);
   }
   // Objects crowd into a part of the board so that they meet often.
   const int width = std::uniform_int_distribution<int>(6, 23)(*random);
@@ -89,8 +86,7 @@ void RandomLevel(std::mt19937* random, CLevel* level, int boxes, bool border) {
     const int column = left + std::uniform_int_distribution<int>(0, width)(*random);
     const int row = top + std::uniform_int_distribution<int>(0, height)(*random);
     if (level->groundLayer[row][column].kind != TILE_PLACE) {
-      level->groundLayer[row][column].Init(CELL_SIZE * column, CELL_SIZE * row, GROUND_FRAME,
-                                           GROUND_FRAME, TILE_PLACE);
+      PlaceTiles(level, column, row, level->objectLayer[row][column].kind, TILE_PLACE);
       placed++;
     }
   }

@@ -4,19 +4,16 @@
 
 #include <random>
 #include <string>
-#include <vector>
 
 #include "board/level.h"
 
 // Puts an object-layer and a ground-layer tile at a cell, as a load would.
 void PlaceTiles(CLevel* level, int column, int row, int object, int ground);
 
-// A board from a picture of cells, its first line at row `top` and first
-// character at column `left`: '#' wall, '$' box, '@' hero, 'o' place, '*' box
-// on a place, '+' hero on a place; other characters hold nothing. boxCount is
-// the number of boxes.
-void PictureLevel(CLevel* level, const std::vector<std::string>& picture, int left = 0,
-                  int top = 0);
+// A board from a picture of cells, rows split by '|', its first row at row
+// `top` and first character at column `left`: '#' wall, '$' box, '@' hero, 'o'
+// place, '*' box on a place, '+' hero on a place; other characters hold nothing.
+void PictureLevel(CLevel* level, const std::string& picture, int left = 2, int top = 2);
 
 // A random level: walls and `boxes` boxes at random cells of a random part of
 // the board, as many places as boxes, and the hero, no two bodies

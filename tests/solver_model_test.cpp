@@ -3,7 +3,6 @@
 // the same boards.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -15,6 +14,13 @@
 #include "tests/solver_levels.h"
 
 namespace {
+
+// Puts an object at a model cell of the board, keeping its ground.
+void Put(CLevel* level, int cell, int object) {
+  const int column = PushModel::Column(cell);
+  const int row = PushModel::Row(cell);
+  PlaceTiles(level, column, row, object, level->groundLayer[row][column].kind);
+}
 
 // The model's position, kept beside the board and stepped with the model's
 // own rule.
@@ -51,13 +57,11 @@ struct ModelWalk {
     if (!model.anchorFree[cell] || PushModel::BodyBoxes(cover, cell) != 0) {
       return;
     }
-    PlaceTiles(level, level->heroX, level->heroY, TILE_NONE,
-               level->groundLayer[level->heroY][level->heroX].kind);
+    Put(level, hero, TILE_NONE);
+    Put(level, cell, TILE_HERO);
     hero = cell;
     level->heroX = static_cast<uint8_t>(PushModel::Column(cell));
     level->heroY = static_cast<uint8_t>(PushModel::Row(cell));
-    PlaceTiles(level, level->heroX, level->heroY, TILE_HERO,
-               level->groundLayer[level->heroY][level->heroX].kind);
   }
   // Moves box i to `cell` on the board and in the model, when it fits there.
   void MoveBox(CLevel* level, int i, int cell) {
@@ -68,41 +72,22 @@ struct ModelWalk {
       return;
     }
     const int from = boxes[i];
-    PlaceTiles(level, PushModel::Column(from), PushModel::Row(from), TILE_NONE,
-               level->groundLayer[PushModel::Row(from)][PushModel::Column(from)].kind);
-    PlaceTiles(level, PushModel::Column(cell), PushModel::Row(cell), TILE_BOX,
-               level->groundLayer[PushModel::Row(cell)][PushModel::Column(cell)].kind);
+    Put(level, from, TILE_NONE);
+    Put(level, cell, TILE_BOX);
     PushModel::CoverBody(&cover, from, 0);
     PushModel::CoverBody(&cover, cell, mark);
     boxes[i] = static_cast<uint16_t>(cell);
   }
-  // Hero and boxes where the model has them, as "hero c,r boxes c,r ...".
-  std::string Objects() const {
-    std::string text = Where(hero) + " boxes";
-    std::vector<uint16_t> sorted(boxes);
-    std::sort(sorted.begin(), sorted.end());
-    for (int box : sorted) {
-      text += " " + Where(box);
+  // Whether the board has the hero and a box wherever the model has them;
+  // neither ever adds or loses a box, so the boxes are then the same.
+  bool Agrees(const CLevel& level) const {
+    bool same = PushModel::Column(hero) == level.heroX && PushModel::Row(hero) == level.heroY;
+    for (int box : boxes) {
+      same = same && KindAt(level, PushModel::Column(box), PushModel::Row(box)) == TILE_BOX;
     }
-    return text;
-  }
-  static std::string Where(int cell) {
-    return std::to_string(PushModel::Column(cell)) + "," + std::to_string(PushModel::Row(cell));
+    return same;
   }
 };
-
-// The same, read from the board's object layer.
-std::string BoardObjects(const CLevel& level) {
-  std::string boxes;
-  for (int row = 0; row < BOARD_ROWS; row++) {
-    for (int column = 0; column < BOARD_COLUMNS; column++) {
-      if (KindAt(level, column, row) == TILE_BOX) {
-        boxes += " " + std::to_string(column) + "," + std::to_string(row);
-      }
-    }
-  }
-  return std::to_string(level.heroX) + "," + std::to_string(level.heroY) + " boxes" + boxes;
-}
 
 // Walks `steps` random steps, mostly repeating the last direction so that
 // boxes travel, and checks every step against the board.
@@ -131,17 +116,9 @@ int WalkAndCompare(CLevel* level, std::mt19937* random, int steps) {
     level->AnimateTiles(1);
     const int outcome = walk.Step(dir);
     const bool pushed = level->pushCount != pushesBefore;
-    if ((outcome >= 0) != moved || (outcome > 0) != pushed ||
-        walk.Objects() != BoardObjects(*level)) {
-      ADD_FAILURE() << "step " << step << " direction " << dir << ": the model "
-                    << (outcome < 0    ? "refuses"
-                        : outcome == 0 ? "steps"
-                                       : "pushes")
-                    << ", the board "
-                    << (!moved    ? "refuses"
-                        : !pushed ? "steps"
-                                  : "pushes")
-                    << "\nmodel " << walk.Objects() << "\nboard " << BoardObjects(*level);
+    if ((outcome >= 0) != moved || (outcome > 0) != pushed || !walk.Agrees(*level)) {
+      ADD_FAILURE() << "step " << step << " direction " << dir << ": the model's outcome "
+                    << outcome << ", the board moved " << moved << " and pushed " << pushed;
       return 0;
     }
     pushes += outcome > 0;
@@ -174,13 +151,11 @@ TEST(SolverModelTest, AgreesWithTheBoardOnThePack) {
     testing::internal::CaptureStdout();
     level->Load(("level/standart/" + name).c_str());
     testing::internal::GetCapturedStdout();
-    pushes += WalkAndCompare(level.get(), &random, 6000);
+    pushes += WalkAndCompare(level.get(), &random, 2000);
     levels++;
   }
   EXPECT_GE(levels, 3);
-  // Walks that seldom push would test little; in the larger rooms a random
-  // walk meets a box less often, so the pack is judged as a whole.
-  EXPECT_GT(pushes, levels * 6000 / 100);
+  EXPECT_GT(pushes, levels * 2000 / 100);
 }
 
 }  // namespace

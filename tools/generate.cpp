@@ -66,10 +66,11 @@ int Write(Design design, const PulledStart& start, const char* outPath, const ch
 
 const double GRADE_SECONDS = 120;
 
-// Solves a level with the solver, for the pack: the solution on one line,
-// then boxes, moves, pushes, box changes, states searched and how the pushes
-// are known to be the fewest: "yes" when the solver proved it, "reverse" when
-// only reverse play did (it reached no position in fewer pulls), "no" else.
+// Solves a level with the solver, for the pack: a push-optimal solution on
+// one line (one with the fewest moves too where there is one), then boxes, moves, pushes, box
+// changes, states searched, how the pushes are known to be the fewest ("yes" when the solver proved
+// it, "reverse" when only reverse play did: it reached no position in fewer pulls, "no" else), and
+// the fewest moves of any solution ("-" when not proven).
 int Grade(const CLevel& level) {
   SolverOptions options;
   options.seconds = GRADE_SECONDS;
@@ -88,9 +89,18 @@ int Grade(const CLevel& level) {
     const bool proven = !search.starts.empty() && search.starts[0].pushes == result.pushCount;
     optimal = proven ? "reverse" : "no";
   }
-  printf("%s\n%d %d %d %d %llu %s\n", result.moves.c_str(), level.boxCount, result.moveCount,
-         result.pushCount, result.boxChanges, static_cast<unsigned long long>(result.states),
-         optimal);
+  options.moveOptimal = true;
+  const SolveResult fewestMoves = SolveLevel(level, options);
+  const std::string moves =
+      fewestMoves.moveOptimal ? std::to_string(fewestMoves.moveCount) : std::string("-");
+  // A solution with the fewest moves that pushes no more than the fewest is
+  // the better one to keep: it is what a careful player would do.
+  const bool bothFewest =
+      fewestMoves.outcome == SOLVE_SOLVED && fewestMoves.pushCount == result.pushCount;
+  const SolveResult& kept = bothFewest ? fewestMoves : result;
+  printf("%s\n%d %d %d %d %llu %s %s\n", kept.moves.c_str(), level.boxCount, kept.moveCount,
+         kept.pushCount, kept.boxChanges, static_cast<unsigned long long>(result.states), optimal,
+         moves.c_str());
   return 0;
 }
 
