@@ -98,10 +98,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* error) {
-  // Lines may end with CR LF, as editors on some systems write them.
+  // Lines may end with CR LF, as editors on some systems write them; no line
+  // ends with a carriage return that counts.
   std::vector<std::string> lines = SplitLines(text);
   for (std::string& line : lines) {
-    if (!line.empty() && line.back() == '\r') {
+    while (!line.empty() && line.back() == '\r') {
       line.pop_back();
     }
   }
@@ -215,7 +216,9 @@ bool LevelBytesToText(const std::string& bytes, std::string* text, std::string* 
     }
     info[index] = bytes.substr(std::min(offset, bytes.size()), length);
     offset += length;
-    if (info[index].find_first_of("\r\n") != std::string::npos) {
+    // A text line cannot hold a line feed, nor end in a carriage return.
+    if (info[index].find('\n') != std::string::npos ||
+        (!info[index].empty() && info[index].back() == '\r')) {
       *error = "info text " + std::to_string(index + 1) + " holds a line end";
       return false;
     }

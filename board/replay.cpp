@@ -65,6 +65,10 @@ bool ReplayMoves(CLevel* level, const std::string& moves, std::string* error) {
   if (length > 0 && moves[length - 1] == '\n') {
     length--;
   }
+  // Editors on some systems end the line with CR LF.
+  if (length > 0 && moves[length - 1] == '\r') {
+    length--;
+  }
   bool casesMarkPushes = false;
   for (size_t i = 0; i < length; i++) {
     casesMarkPushes = casesMarkPushes || islower(static_cast<unsigned char>(moves[i]));

@@ -27,7 +27,7 @@ bool IsSolved(const CLevel& level);
 // A string with any lower-case letter marks pushes by case, and a letter whose
 // case disagrees with what happened is an error; a string without lower-case
 // letters (the pack's stored solutions) is plain directions. A final line feed
-// is allowed; any other character is an error. Returns false with `error`
+// or CR LF is allowed; any other character is an error. Returns false with `error`
 // naming the step ("step 12 'U': ...") at the first refused or wrong step; the
 // board then holds the steps before it.
 bool ReplayMoves(CLevel* level, const std::string& moves, std::string* error);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "board/levelfile.h"
+#include "board/replay.h"
 #include "gfx/image.h"
 #include "tests/support.h"
 
@@ -143,6 +144,7 @@ std::string Program(const std::string& name) {
 }
 
 const std::string TEXT_NOOK = "level/source/nook.txt";
+const std::string NOOK_SOLUTION = "level/source/nook.solution";
 
 // Level files the game is given: each is refused with its line and leaves the
 // board exactly as the previous level left it, or loads whole.
@@ -354,6 +356,39 @@ TEST(Catalogue, TextLevels) {
   EXPECT_EQ(bytes[21], 30) << "a UTF-8 title that fits is kept whole";
 }
 
+// Move strings: a letter that is no move is named with its step, and the
+// board holds the steps before it.
+TEST(Catalogue, MoveStrings) {
+  const std::string solution = Read(NOOK_SOLUTION).substr(0, Read(NOOK_SOLUTION).find('\n'));
+  const struct {
+    std::string moves;
+    std::string error;  // empty: replays and solves the level
+    int steps;          // taken before the error
+  } cases[] = {
+      {"ddxd", "step 3 'x': not a move letter", 2},
+      {"dd d", "step 3 ' ': not a move letter", 2},
+      {"\tdd", "step 1 '\t': not a move letter", 0},
+      {"dd\n\n", "step 3 '\n': not a move letter", 2},
+      {"d\xc3\xa9", "step 2 '\xc3': not a move letter", 1},
+      {"uuu", "step 1 'u': the hero can't go that way", 0},
+      {"dD", "step 2 'D': the step pushes no box", 2},  // the step itself was taken
+      {solution + "\r\n", "", 0},
+  };
+  GameHarness harness;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.moves);
+    LoadQuietly(harness.board, NOOK);
+    std::string error;
+    EXPECT_EQ(ReplayMoves(&harness.board, c.moves, &error), c.error.empty());
+    EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+    if (c.error.empty()) {
+      EXPECT_TRUE(IsSolved(harness.board));
+    } else {
+      EXPECT_EQ(harness.board.moveCount, c.steps);
+    }
+  }
+}
+
 // The level tool on the same kinds of input: a failing exit status, a line
 // naming the file and what was wrong, and no file written.
 TEST(Catalogue, LevelTool) {
@@ -386,6 +421,27 @@ TEST(Catalogue, LevelTool) {
        "can't write", ""},
       {"build from CR LF lines",
        "build " + Write("crlf.txt", Crlf(Read(TEXT_NOOK))) + " " + Scratch("crlf.lev"), 0, "", ""},
+      {"replay other letters", "replay " + NOOK + " ddxd", 1, "step 3 'x': not a move letter", ""},
+      {"replay moves from a FIFO", "replay " + NOOK + " @" + Fifo(Scratch("moves-fifo")), 1,
+       "not a regular file", ""},
+      {"replay moves from an endless device", "replay " + NOOK + " @/dev/zero", 1,
+       "not a regular file", ""},
+      {"replay CR LF moves",
+       "replay " + NOOK + " @" +
+           Write("crlf.moves",
+                 Read(NOOK_SOLUTION).substr(0, Read(NOOK_SOLUTION).find('\n')) + "\r\n"),
+       0, "solved", ""},
+      {"import a FIFO",
+       "import " + Fifo(Scratch("import-fifo")) + " -o " + Dir(Scratch("import-out")), 1,
+       "not a regular file", ""},
+      {"import a text without pictures",
+       "import " + Write("words.txt", "no rooms here\n") + " -o " + Dir(Scratch("import-out")), 1,
+       "no level pictures found", ""},
+      {"import into a missing folder",
+       "import " + Write("room.txt", "#####\n#@$.#\n#####\n") + " -o " + Scratch("nowhere"), 1,
+       "ERROR velm2-level", Scratch("nowhere")},
+      {"solve a directory", "solve " + Dir(Scratch("solve-dir")), 1, "not a regular file", ""},
+      {"solve with a limit that is no number", "solve " + NOOK + " --limit soon", 2, "", ""},
       {"no command", "", 2, "usage: velm2-level", ""},
   };
   for (const auto& c : cases) {

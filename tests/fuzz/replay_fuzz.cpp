@@ -18,8 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   std::string moves(reinterpret_cast<const char*>(data) + levelSize, size - levelSize);
   if (ReplayMoves(&level, moves, &error)) {
-    const size_t letters = moves.size() - (!moves.empty() && moves.back() == '\n');
-    if (static_cast<size_t>(level.moveCount) != letters) {
+    std::string letters = moves;
+    for (char end : {'\n', '\r'}) {
+      if (!letters.empty() && letters.back() == end) {
+        letters.pop_back();
+      }
+    }
+    if (static_cast<size_t>(level.moveCount) != letters.size()) {
       __builtin_trap();  // a replay that succeeded skipped or doubled a step
     }
   }
