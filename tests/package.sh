@@ -51,7 +51,8 @@ play() {
   done
   xdotool "${chain[@]}"
   wait_game 5
-  [ "$status" -eq 0 ] || fail "exit code $status from $dir (124: Escape did not end it)"
+  [ "$stopped" = no ] || fail "the game from $dir did not quit on Escape"
+  [ "$status" -eq 0 ] || fail "exit code $status from $dir"
   # Without a sound card the sound library writes its own complaints.
   ! grep -v '^ALSA lib' "$work/err.txt" || fail "the game from $dir wrote to standard error"
   ! grep -v '^ERROR init audio' "$work/out.txt" | grep '^ERROR' || fail "errors from $dir"

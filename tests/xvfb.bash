@@ -35,21 +35,17 @@ focus_window() {
   sleep 0.5
 }
 
-# Waits up to $1 seconds for the game in $game_pid to end and sets $status to
-# its exit status, or to 124 when it had to be stopped: SDL turns the stop
-# signal into an orderly quit, so the exit status alone would not tell.
+# Waits up to $1 seconds for the game in $game_pid to end, stopping it after
+# that, and sets $status to its exit status and $stopped to yes if it had to be
+# stopped: SDL turns the stop signal into an orderly quit with status 0.
 wait_game() {
   for _ in $(seq $(($1 * 10))); do
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.1
   done
+  stopped=no
+  kill "$game_pid" 2>/dev/null && stopped=yes
   status=0
-  if kill -0 "$game_pid" 2>/dev/null; then
-    kill "$game_pid"
-    wait "$game_pid" || true
-    status=124
-  else
-    wait "$game_pid" || status=$?
-  fi
+  wait "$game_pid" || status=$?
   game_pid=""
 }
