@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "board/levelfile.h"
-#include "board/replay.h"
 #include "gfx/image.h"
 #include "tests/support.h"
 
@@ -358,37 +357,6 @@ TEST(Catalogue, TextLevels) {
 
 // Move strings: a letter that is no move is named with its step, and the
 // board holds the steps before it.
-TEST(Catalogue, MoveStrings) {
-  const std::string solution = Read(NOOK_SOLUTION).substr(0, Read(NOOK_SOLUTION).find('\n'));
-  const struct {
-    std::string moves;
-    std::string error;  // empty: replays and solves the level
-    int steps;          // taken before the error
-  } cases[] = {
-      {"ddxd", "step 3 'x': not a move letter", 2},
-      {"dd d", "step 3 ' ': not a move letter", 2},
-      {"\tdd", "step 1 '\t': not a move letter", 0},
-      {"dd\n\n", "step 3 '\n': not a move letter", 2},
-      {"d\xc3\xa9", "step 2 '\xc3': not a move letter", 1},
-      {"uuu", "step 1 'u': the hero can't go that way", 0},
-      {"dD", "step 2 'D': the step pushes no box", 2},  // the step itself was taken
-      {solution + "\r\n", "", 0},
-  };
-  GameHarness harness;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.moves);
-    LoadQuietly(harness.board, NOOK);
-    std::string error;
-    EXPECT_EQ(ReplayMoves(&harness.board, c.moves, &error), c.error.empty());
-    EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
-    if (c.error.empty()) {
-      EXPECT_TRUE(IsSolved(harness.board));
-    } else {
-      EXPECT_EQ(harness.board.moveCount, c.steps);
-    }
-  }
-}
-
 // The level tool on the same kinds of input: a failing exit status, a line
 // naming the file and what was wrong, and no file written.
 TEST(Catalogue, LevelTool) {
