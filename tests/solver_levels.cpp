@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "board/grid.h"
+#include "tests/board_text.h"
 
 void PlaceTiles(CLevel* level, int column, int row, int object, int ground) {
   level->objectLayer[row][column].Init(ObjectFrameEdge(column), ObjectFrameEdge(row), OBJECT_FRAME,
@@ -14,27 +15,23 @@ void PlaceTiles(CLevel* level, int column, int row, int object, int ground) {
 }
 
 void PictureLevel(CLevel* level, const std::string& picture, int left, int top) {
-  *level = CLevel();
+  std::vector<Cell> objects;
+  std::vector<Cell> ground;
   int column = left;
   int row = top;
   for (const char what : picture) {
     if (what == '|') {
-      column = left;
+      column = left - 1;
       row++;
-      continue;
+    } else if (strchr("#$@*+", what)) {
+      objects.push_back({column, row, what == '*' ? '$' : what == '+' ? '@' : what});
     }
-    const int object = what == '#'                  ? TILE_WALL
-                       : what == '$' || what == '*' ? TILE_BOX
-                       : what == '@' || what == '+' ? TILE_HERO
-                                                    : TILE_NONE;
-    PlaceTiles(level, column, row, object, strchr("o*+", what) ? TILE_PLACE : TILE_FLOOR);
-    level->boxCount += object == TILE_BOX;
-    if (object == TILE_HERO) {
-      level->heroX = static_cast<uint8_t>(column);
-      level->heroY = static_cast<uint8_t>(row);
+    if (strchr("o*+", what)) {
+      ground.push_back({column, row, 'o'});
     }
     column++;
   }
+  LoadBoardText(level, BoardText(objects, ground));
 }
 
 void RandomLevel(std::mt19937* random, CLevel* level, int columns, int rows, int boxes,
