@@ -14,14 +14,14 @@ void PlaceTiles(CLevel* level, int column, int row, int object, int ground) {
                                        GROUND_FRAME, ground);
 }
 
-void PictureLevel(CLevel* level, const std::string& picture, int left, int top) {
+void PictureLevel(CLevel* level, const std::string& picture) {
   std::vector<Cell> objects;
   std::vector<Cell> ground;
-  int column = left;
-  int row = top;
+  int column = 2;
+  int row = 2;
   for (const char what : picture) {
     if (what == '|') {
-      column = left - 1;
+      column = 1;
       row++;
     } else if (strchr("#$@*+", what)) {
       objects.push_back({column, row, what == '*' ? '$' : what == '+' ? '@' : what});
