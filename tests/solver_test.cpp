@@ -115,15 +115,13 @@ std::pair<int, int> ReferenceCost(const CLevel& level, bool byMoves) {
       continue;
     }
     int placed = 0;
+    Cover cover;
     for (size_t i = 1; i < state.size(); i++) {
       placed += model.isPlace[state[i]];
+      PushModel::CoverBody(&cover, state[i], static_cast<uint8_t>(i));
     }
     if (placed == model.goalCount) {
       return byMoves ? std::make_pair(entry.first.second, entry.first.first) : entry.first;
-    }
-    Cover cover;
-    for (size_t i = 1; i < state.size(); i++) {
-      PushModel::CoverBody(&cover, state[i], static_cast<uint8_t>(i));
     }
     for (int dir = 0; dir < 4; dir++) {
       const int outcome = model.StepOutcome(cover, &state[1], state[0], dir);
