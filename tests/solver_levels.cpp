@@ -42,26 +42,22 @@ void RandomLevel(std::mt19937* random, CLevel* level, int columns, int rows, int
   };
   const int left = border ? draw(2, BOARD_COLUMNS - 2 - columns) : draw(0, BOARD_COLUMNS - columns);
   const int top = border ? draw(2, BOARD_ROWS - 2 - rows) : draw(0, BOARD_ROWS - rows);
-  std::vector<int> covered(BOARD_COLUMNS * BOARD_ROWS, TILE_NONE);
   // Bodies never overlap; a place lies under no wall, so that it can be reached.
   auto clear = [&](int column, int row, int kind) {
-    for (int cell : {0, 1, BOARD_COLUMNS, BOARD_COLUMNS + 1}) {
-      const int under = covered[row * BOARD_COLUMNS + column + cell];
-      if (kind == TILE_PLACE ? under == TILE_WALL : under != TILE_NONE) {
-        return false;
+    for (int r = row - 1; r <= row + 1; r++) {
+      for (int c = column - 1; c <= column + 1; c++) {
+        const int near = ObjectKindAt(*level, c, r);
+        if (kind == TILE_PLACE ? near == TILE_WALL : near != TILE_NONE) {
+          return false;
+        }
       }
     }
     return kind != TILE_PLACE || level->groundLayer[row][column].kind != TILE_PLACE;
   };
   auto put = [&](int column, int row, int kind) {
-    if (kind == TILE_PLACE) {
-      PlaceTiles(level, column, row, level->objectLayer[row][column].kind, TILE_PLACE);
-      return;
-    }
-    for (int cell : {0, 1, BOARD_COLUMNS, BOARD_COLUMNS + 1}) {
-      covered[row * BOARD_COLUMNS + column + cell] = kind;
-    }
-    PlaceTiles(level, column, row, kind, TILE_FLOOR);
+    const bool place = kind == TILE_PLACE;
+    PlaceTiles(level, column, row, place ? level->objectLayer[row][column].kind : kind,
+               place ? TILE_PLACE : TILE_FLOOR);
     if (kind == TILE_HERO) {
       level->heroX = static_cast<uint8_t>(column);
       level->heroY = static_cast<uint8_t>(row);
