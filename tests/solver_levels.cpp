@@ -1,10 +1,11 @@
 // solver_levels.cpp: boards for the solver tests.
 #include "tests/solver_levels.h"
 
-#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "board/grid.h"
+#include "tests/board_text.h"
 
 void PlaceTiles(CLevel* level, int column, int row, int object, int ground) {
   level->objectLayer[row][column].Init(ObjectFrameEdge(column), ObjectFrameEdge(row), OBJECT_FRAME,
@@ -13,82 +14,78 @@ void PlaceTiles(CLevel* level, int column, int row, int object, int ground) {
                                        GROUND_FRAME, ground);
 }
 
-void PictureLevel(CLevel* level, const std::string& picture, int left, int top) {
-  *level = CLevel();
-  int column = left;
-  int row = top;
+void PictureLevel(CLevel* level, const std::string& picture) {
+  std::vector<Cell> objects;
+  std::vector<Cell> ground;
+  int column = 2;
+  int row = 2;
   for (const char what : picture) {
     if (what == '|') {
-      column = left;
+      column = 1;
       row++;
-      continue;
+    } else if (strchr("#$@*+", what)) {
+      objects.push_back({column, row, what == '*' ? '$' : what == '+' ? '@' : what});
     }
-    const int object = what == '#'                  ? TILE_WALL
-                       : what == '$' || what == '*' ? TILE_BOX
-                       : what == '@' || what == '+' ? TILE_HERO
-                                                    : TILE_NONE;
-    PlaceTiles(level, column, row, object, strchr("o*+", what) ? TILE_PLACE : TILE_FLOOR);
-    level->boxCount += object == TILE_BOX;
-    if (object == TILE_HERO) {
-      level->heroX = static_cast<uint8_t>(column);
-      level->heroY = static_cast<uint8_t>(row);
+    if (strchr("o*+", what)) {
+      ground.push_back({column, row, 'o'});
     }
     column++;
   }
+  LoadBoardText(level, BoardText(objects, ground));
 }
 
-void RandomLevel(std::mt19937* random, CLevel* level, int boxes, bool border) {
+void RandomLevel(std::mt19937* random, CLevel* level, int columns, int rows, int boxes,
+                 bool border) {
   *level = CLevel();
-  std::vector<int> covered(BOARD_COLUMNS * BOARD_ROWS + 2 * BOARD_COLUMNS, 0);
-  auto fits = [&](int column, int row) {
-    for (int cell : {0, 1, BOARD_COLUMNS, BOARD_COLUMNS + 1}) {
-      if (covered[row * BOARD_COLUMNS + column + cell]) {
-        return false;
+  auto draw = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(*random);
+  };
+  const int left = border ? draw(2, BOARD_COLUMNS - 2 - columns) : draw(0, BOARD_COLUMNS - columns);
+  const int top = border ? draw(2, BOARD_ROWS - 2 - rows) : draw(0, BOARD_ROWS - rows);
+  // Bodies never overlap; a place lies under no wall, so that it can be reached.
+  auto clear = [&](int column, int row, int kind) {
+    for (int r = row - 1; r <= row + 1; r++) {
+      for (int c = column - 1; c <= column + 1; c++) {
+        const int near = ObjectKindAt(*level, c, r);
+        if (kind == TILE_PLACE ? near == TILE_WALL : near != TILE_NONE) {
+          return false;
+        }
       }
     }
-    return true;
+    return kind != TILE_PLACE || level->groundLayer[row][column].kind != TILE_PLACE;
   };
   auto put = [&](int column, int row, int kind) {
-    for (int cell : {0, 1, BOARD_COLUMNS, BOARD_COLUMNS + 1}) {
-      covered[row * BOARD_COLUMNS + column + cell] = 1;
+    const bool place = kind == TILE_PLACE;
+    PlaceTiles(level, column, row, place ? level->objectLayer[row][column].kind : kind,
+               place ? TILE_PLACE : TILE_FLOOR);
+    if (kind == TILE_HERO) {
+      level->heroX = static_cast<uint8_t>(column);
+      level->heroY = static_cast<uint8_t>(row);
     }
-    PlaceTiles(level, column, row, kind, TILE_FLOOR);
   };
-  for (int i = 0; border && i <= 22; i += 2) {
-    put(i, 0, TILE_WALL);
-    put(i, 18, TILE_WALL);
-    put(0, std::min(i, 16), TILE_WALL);
-    put(22, std::min(i, 16), TILE_WALL);
+  for (int c = left - 2; border && c <= left + columns; c += 2) {
+    put(c, top - 2, TILE_WALL);
+    put(c, top + rows, TILE_WALL);
   }
-  // Objects crowd into a part of the board so that they meet often.
-  const int width = std::uniform_int_distribution<int>(6, 23)(*random);
-  const int height = std::uniform_int_distribution<int>(6, 18)(*random);
-  const int left = std::uniform_int_distribution<int>(0, 23 - width)(*random);
-  const int top = std::uniform_int_distribution<int>(0, 18 - height)(*random);
+  for (int r = top; border && r < top + rows; r += 2) {
+    put(left - 2, r, TILE_WALL);
+    put(left + columns, r, TILE_WALL);
+  }
   auto scatter = [&](int kind, int count) {
     for (int tries = 0; count > 0 && tries < 1000; tries++) {
-      const int column = left + std::uniform_int_distribution<int>(0, width)(*random);
-      const int row = top + std::uniform_int_distribution<int>(0, height)(*random);
-      if (fits(column, row)) {
+      // A box against the room's edge could seldom be pushed off it again.
+      const int edge = kind == TILE_BOX || kind == TILE_PLACE ? 2 : 0;
+      const int column = draw(left + edge, left + columns - 2 - edge);
+      const int row = draw(top + edge, top + rows - 2 - edge);
+      if (clear(column, row, kind)) {
         put(column, row, kind);
-        if (kind == TILE_HERO) {
-          level->heroX = static_cast<uint8_t>(column);
-          level->heroY = static_cast<uint8_t>(row);
-        }
         count--;
       }
     }
   };
   scatter(TILE_HERO, 1);
   scatter(TILE_BOX, boxes);
-  scatter(TILE_WALL, width * height / 12);
-  for (int placed = 0; placed < boxes;) {
-    const int column = left + std::uniform_int_distribution<int>(0, width)(*random);
-    const int row = top + std::uniform_int_distribution<int>(0, height)(*random);
-    if (level->groundLayer[row][column].kind != TILE_PLACE) {
-      PlaceTiles(level, column, row, level->objectLayer[row][column].kind, TILE_PLACE);
-      placed++;
-    }
-  }
+  scatter(TILE_WALL, columns * rows / 48);
+  scatter(TILE_PLACE, boxes);
   level->boxCount = static_cast<uint8_t>(boxes);
 }

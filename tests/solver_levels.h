@@ -10,12 +10,14 @@
 // Puts an object-layer and a ground-layer tile at a cell, as a load would.
 void PlaceTiles(CLevel* level, int column, int row, int object, int ground);
 
-// A board from a picture of cells, rows split by '|', its first row at row
-// `top` and first character at column `left`: '#' wall, '$' box, '@' hero, 'o'
-// place, '*' box on a place, '+' hero on a place; other characters hold nothing.
-void PictureLevel(CLevel* level, const std::string& picture, int left = 2, int top = 2);
+// A board loaded from a picture of cells, rows split by '|', its top left at
+// column 2, row 2: '#' wall, '$' box, '@' hero, 'o' place, '*' box on a place,
+// '+' hero on a place; other characters hold nothing.
+void PictureLevel(CLevel* level, const std::string& picture);
 
-// A random level: walls and `boxes` boxes at random cells of a random part of
-// the board, as many places as boxes, and the hero, no two bodies
-// overlapping; with `border` a closed ring of walls around the board's edge.
-void RandomLevel(std::mt19937* random, CLevel* level, int boxes, bool border);
+// A random level: a room of `columns` x `rows` cells (even numbers) at a
+// random spot, holding the hero, `boxes` boxes, some walls and as many places
+// as boxes at random anchors half a block apart, no two bodies overlapping;
+// with `border` a closed ring of walls around the room.
+void RandomLevel(std::mt19937* random, CLevel* level, int columns, int rows, int boxes,
+                 bool border);

@@ -132,7 +132,8 @@ TEST(SolverModelTest, AgreesWithTheBoardOnRandomLevels) {
   int pushes = 0;
   for (int round = 0; round < 40; round++) {
     SCOPED_TRACE("round " + std::to_string(round));
-    RandomLevel(&random, level.get(), 3 + round % 6, round % 2 == 0);
+    RandomLevel(&random, level.get(), 8 + round % 7 * 2, 6 + round % 5 * 2, 3 + round % 6,
+                round % 2 == 0);
     pushes += WalkAndCompare(level.get(), &random, 3000);
   }
   // Walks that seldom push would test little.

@@ -115,15 +115,13 @@ std::pair<int, int> ReferenceCost(const CLevel& level, bool byMoves) {
       continue;
     }
     int placed = 0;
+    Cover cover;
     for (size_t i = 1; i < state.size(); i++) {
       placed += model.isPlace[state[i]];
+      PushModel::CoverBody(&cover, state[i], static_cast<uint8_t>(i));
     }
     if (placed == model.goalCount) {
       return byMoves ? std::make_pair(entry.first.second, entry.first.first) : entry.first;
-    }
-    Cover cover;
-    for (size_t i = 1; i < state.size(); i++) {
-      PushModel::CoverBody(&cover, state[i], static_cast<uint8_t>(i));
     }
     for (int dir = 0; dir < 4; dir++) {
       const int outcome = model.StepOutcome(cover, &state[1], state[0], dir);
@@ -146,58 +144,14 @@ std::pair<int, int> ReferenceCost(const CLevel& level, bool byMoves) {
   return {-1, -1};
 }
 
-// A room of `columns` x `rows` cells (even numbers) inside a ring of walls,
-// with a wall, two boxes and two places at random cells.
-void SmallRoom(std::mt19937* random, CLevel* level, int columns, int rows) {
-  std::vector<std::string> picture(rows + 4, std::string(columns + 4, '.'));
-  for (int c = 0; c <= columns + 2; c += 2) {
-    picture[0][c] = picture[rows + 2][c] = '#';
-  }
-  for (int r = 2; r < rows + 2; r += 2) {
-    picture[r][0] = picture[r][columns + 2] = '#';
-  }
-  auto cell = [&](int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(*random);
-  };
-  // Objects in the room keep to anchors two cells apart or more, so no two
-  // overlap; half-block offsets come from the room's odd anchors.
-  std::vector<std::pair<int, int>> taken;
-  // A box can be pushed away from a wall only with room for the hero behind
-  // it, so boxes and places keep two cells off the ring.
-  for (const char what : std::string("@$$#oo")) {
-    const int edge = what == '$' || what == 'o' ? 4 : 2;
-    for (int tries = 0; tries < 100; tries++) {
-      const int c = cell(edge, columns + 2 - edge), r = cell(edge, rows + 2 - edge);
-      bool clear = true;
-      for (const auto& other : taken) {
-        clear = clear && (std::abs(other.first - c) > 1 || std::abs(other.second - r) > 1);
-      }
-      if (what == 'o' && picture[r][c] == '.') {
-        picture[r][c] = 'o';
-        break;
-      }
-      if (what != 'o' && clear) {
-        taken.push_back({c, r});
-        picture[r][c] = what;
-        break;
-      }
-    }
-  }
-  std::string joined;
-  for (const std::string& row : picture) {
-    joined += row + "|";
-  }
-  PictureLevel(level, joined, 1, 1);
-}
-
 TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
   std::mt19937 random(2026);
   auto level = std::make_unique<CLevel>();
   int solvable = 0;
   int unsolvable = 0;
-  for (int round = 0; round < 30; round++) {
+  for (int round = 0; round < 40; round++) {
     SCOPED_TRACE("round " + std::to_string(round));
-    SmallRoom(&random, level.get(), 8, 6 + round % 2 * 2);
+    RandomLevel(&random, level.get(), 8, 6 + round % 2 * 2, 2, true);
     const std::pair<int, int> byPushes = ReferenceCost(*level, false);
     SolveResult result = SolveLevel(*level, SolverOptions());
     if (byPushes.first < 0) {
@@ -217,8 +171,8 @@ TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
     EXPECT_EQ(result.moveCount, byMoves.second);
     EXPECT_EQ(result.pushCount, byMoves.first);
   }
-  EXPECT_GT(solvable, 8) << unsolvable;
-  EXPECT_GT(unsolvable, 3);
+  EXPECT_GT(solvable, 7) << unsolvable;
+  EXPECT_GT(unsolvable, 20);
 }
 
 TEST(SolverTest, ReplayChecksEveryLetterAgainstTheBoard) {
