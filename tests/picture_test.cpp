@@ -21,15 +21,12 @@ TEST(PictureTest, ThumbnailIsTheRoomAtHalfSizeAndReadsBackFromItsPng) {
   // A wall's frame reaches 14 pixels above and left of its anchor cell.
   LoadBoardText(&harness.board, BoardText({{3, 4, '#'}, {7, 6, '#'}, {5, 4, '@'}}, {{5, 7, '_'}}));
   const SDL_Rect room = RoomBounds(harness.board);
-  EXPECT_EQ(room.x, 3 * 24 - 14);
-  EXPECT_EQ(room.y, 4 * 24 - 14);
-  EXPECT_EQ(room.w, 7 * 24 + 48 - room.x);
-  EXPECT_EQ(room.h, 7 * 24 + 48 - room.y);
+  EXPECT_EQ(std::vector<int>({room.x, room.y, room.x + room.w, room.y + room.h}),
+            std::vector<int>({3 * 24 - 14, 4 * 24 - 14, 7 * 24 + 48, 7 * 24 + 48}));
 
   SDL_Surface* picture = DrawThumbnail(&harness.board, 12);
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->w, room.w / 2);
-  EXPECT_EQ(picture->h, room.h / 2);
+  EXPECT_EQ(std::make_pair(picture->w, picture->h), std::make_pair(room.w / 2, room.h / 2));
   // The middle of the first wall's body, and the dark patch under the label.
   const Uint32 wall = PixelAt(harness.game.screen, 3 * 24 + 24, 4 * 24 + 24);
   EXPECT_TRUE(
@@ -51,8 +48,7 @@ TEST(PictureTest, ThumbnailIsTheRoomAtHalfSizeAndReadsBackFromItsPng) {
   for (int y = 0; y < picture->h; y += 7) {
     for (int x = 0; x < picture->w; x += 5) {
       const png_byte* rgb = &pixels[3 * (y * picture->w + x)];
-      ASSERT_EQ(PixelAt(picture, x, y), static_cast<Uint32>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]))
-          << x << "," << y;
+      ASSERT_EQ(PixelAt(picture, x, y), static_cast<Uint32>(rgb[0] << 16 | rgb[1] << 8 | rgb[2]));
     }
   }
   EXPECT_FALSE(WritePng(picture, "/nonexistent/dir/x.png", &error));
