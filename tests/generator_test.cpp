@@ -110,10 +110,8 @@ TEST(GeneratorTest, RandomRoomsAreClosedAndFloored) {
     made++;
     const AnchorSet open = OpenAnchors(room.walls);
     AnchorSet floors;
+    room.floors.insert(room.floors.end(), room.places.begin(), room.places.end());
     for (int anchor : room.floors) {
-      floors.set(anchor);
-    }
-    for (int anchor : room.places) {
       floors.set(anchor);
     }
     const auto walkable = CoveredCells(Reach(open, room.places[0]));

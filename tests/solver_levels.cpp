@@ -63,13 +63,12 @@ void RandomLevel(std::mt19937* random, CLevel* level, int columns, int rows, int
       level->heroY = static_cast<uint8_t>(row);
     }
   };
-  for (int c = left - 2; border && c <= left + columns; c += 2) {
-    put(c, top - 2, TILE_WALL);
-    put(c, top + rows, TILE_WALL);
-  }
-  for (int r = top; border && r < top + rows; r += 2) {
-    put(left - 2, r, TILE_WALL);
-    put(left + columns, r, TILE_WALL);
+  for (int r = top - 2; border && r <= top + rows; r += 2) {
+    for (int c = left - 2; c <= left + columns; c += 2) {
+      if (r == top - 2 || r == top + rows || c == left - 2 || c == left + columns) {
+        put(c, r, TILE_WALL);
+      }
+    }
   }
   auto scatter = [&](int kind, int count) {
     for (int tries = 0; count > 0 && tries < 1000; tries++) {

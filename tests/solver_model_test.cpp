@@ -8,7 +8,6 @@
 #include <random>
 #include <string>
 
-#include "board/replay.h"
 #include "solver/model.h"
 #include "tests/board_text.h"
 #include "tests/solver_levels.h"
