@@ -143,7 +143,6 @@ std::string Program(const std::string& name) {
 }
 
 const std::string TEXT_NOOK = "level/source/nook.txt";
-const std::string NOOK_SOLUTION = "level/source/nook.solution";
 
 // Level files the game is given: each is refused with its line and leaves the
 // board exactly as the previous level left it, or loads whole.
@@ -155,25 +154,24 @@ TEST(Catalogue, LevelFiles) {
   const std::string badLength = "ERROR Load Level '%s': wrong file lenght\n";
   const std::string badFormat = "ERROR Load Level '%s': wrong file format\n";
   const std::string loaded = "Load Level '%s'... OK\n";
-  const struct {
+  struct Case {
     std::string what;
     std::string path;
     std::string lines;  // the whole output
     bool loads;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {"a directory", Dir(Scratch("level-dir")), cantOpen, false},
       {"a FIFO nobody writes", Fifo(Scratch("level-fifo")), cantOpen, false},
       {"an endless device", "/dev/zero", cantOpen, false},
-      {"a missing file", Scratch("none.lev"), cantOpen, false},
       {"an empty file", Write("empty.lev", ""), badLength, false},
-      {"the list file", "level/standart/list", badFormat + badLength, false},
-      {"one byte short", Write("short.lev", nook.substr(0, nook.size() - 1)), badLength, false},
       {"100 MB of zeros", Huge(Scratch("huge.lev")), badFormat + loaded, true},
-      {"info lengths past their buffers",
-       Write("long-info.lev", nook.substr(0, 21) + "\x7f\x7f\x7f\x7f\x7f" + std::string(635, 'i') +
-                                  nook.substr(nook.size() - 1000)),
-       loaded, true},
   };
+  // Cut anywhere in its header, a level is refused and the board kept.
+  for (size_t cut = 1; cut <= 26; cut++) {
+    const std::string name = "cut" + std::to_string(cut) + ".lev";
+    cases.push_back({name, Write(name, nook.substr(0, cut)), badLength, false});
+  }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     LoadQuietly(harness.board, NOOK);
@@ -188,22 +186,10 @@ TEST(Catalogue, LevelFiles) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), lines);
     EXPECT_EQ(BoardState(harness.board) != before, c.loads);
   }
-
-  // Cut anywhere in its header, a level is refused and the board kept.
-  for (size_t cut = 0; cut <= 26; cut++) {
-    const std::string path = Write("cut.lev", nook.substr(0, cut));
-    LoadQuietly(harness.board, NOOK);
-    const std::string before = BoardState(harness.board);
-    testing::internal::CaptureStdout();
-    harness.board.Load(path.c_str());
-    const std::string output = testing::internal::GetCapturedStdout();
-    EXPECT_NE(output.find("': wrong file lenght\n"), std::string::npos) << cut;
-    EXPECT_EQ(BoardState(harness.board), before) << "cut at byte " << cut;
-  }
 }
 
-// The pack's list: odd lists still give numbered entries; a list that is no
-// file, or too long to be one, is refused with the pack's error line.
+// The pack's list: odd lists still give numbered entries or the pack's error
+// line.
 TEST(Catalogue, LevelLists) {
   GameHarness harness;
   CGame& game = harness.game;
@@ -213,7 +199,7 @@ TEST(Catalogue, LevelLists) {
   }
   const struct {
     std::string what;
-    std::string list;  // contents, or "->PATH" for a list that is PATH itself
+    std::string list;  // contents
     size_t entries;
     uint32_t number;   // then loaded
     std::string line;  // found in the output of reading and loading
@@ -227,11 +213,6 @@ TEST(Catalogue, LevelLists) {
        "ERROR Load Level 1: the list names it with a NUL byte", false},
       {"no final line feed", "nook.lev\nshelf.lev", 2, 2, "shelf.lev'... OK", true},
       {"itself", "list\n", 1, 1, "/list': wrong file lenght", false},
-      {"only NUL bytes", std::string(64, '\0'), 1, 1, "NUL byte", false},
-      {"a directory", "->dir", 0, 1, "': can't open file", false},
-      {"a FIFO", "->fifo", 0, 1, "': can't open file", false},
-      {"an endless device", "->/dev/zero", 0, 1, "': can't open file", false},
-      {"100 MB long", "->huge", 0, 1, "': list longer than 10485760 bytes", false},
   };
   int packs = 0;
   for (const auto& c : cases) {
@@ -242,13 +223,7 @@ TEST(Catalogue, LevelLists) {
                 0);
     }
     const std::string list = pack + "/list";
-    if (c.list == "->dir" || c.list == "->fifo" || c.list == "->huge") {
-      (c.list == "->dir" ? Dir : c.list == "->fifo" ? Fifo : Huge)(list);
-    } else if (c.list.rfind("->", 0) == 0) {
-      ASSERT_EQ(symlink(c.list.substr(2).c_str(), list.c_str()), 0);
-    } else {
-      std::ofstream(list, std::ios::binary) << c.list;
-    }
+    std::ofstream(list, std::ios::binary) << c.list;
     game.levelList.clear();
     LoadQuietly(harness.board, NOOK);
     const std::string before = BoardState(harness.board);
@@ -277,17 +252,11 @@ TEST(Catalogue, Pictures) {
       {"8 bits per pixel", Write("8.bmp", Bmp(5, 3, 8)), true},
       {"24 bits per pixel", Write("24.bmp", good), true},
       {"32 bits per pixel", Write("32.bmp", Bmp(5, 3, 32)), true},
-      {"rows stored top down", Write("topdown.bmp", Bent(good, 22, -3)), true},
       {"zero width", Write("w0.bmp", Bent(good, 18, 0)), false},
-      {"zero height", Write("h0.bmp", Bent(good, 22, 0)), false},
       {"a height the file does not hold", Write("tall.bmp", Bent(good, 22, 30000)), false},
-      {"a width past any screen", Write("wide.bmp", Bent(good, 18, 0x7fffffff)), false},
       {"8193 bits per pixel", Write("deep.bmp", Bent(good, 28, 0x2001)), false},
       {"pixels past the end", Write("offset.bmp", Bent(good, 10, 1 << 20)), false},
-      {"300 colours for 8 bits", Write("palette.bmp", Bent(Bmp(5, 3, 8), 46, 300)), false},
-      {"a file cut in its header", Write("cut.bmp", good.substr(0, 30)), false},
       {"a file of zero size", Write("zero.bmp", ""), false},
-      {"a directory", Dir(Scratch("picture-dir")), false},
       {"a FIFO", Fifo(Scratch("picture-fifo")), false},
   };
   for (const auto& c : cases) {
@@ -325,15 +294,9 @@ TEST(Catalogue, TextLevels) {
       {"CR LF line ends", Crlf(nook), ""},
       {"a layer one row short", nook.substr(0, ground - 26) + nook.substr(ground),
        ": expected 25 cells but found 6"},
-      {"a layer one row long", nook.substr(0, ground) + nook.substr(ground - 26),
-       ": expected 'ground' but found '"},
       {"a tab among the cells", tabbed, "column 3: expected one of .@_#$o but found '\t'"},
-      {"a tab after a keyword", "objects\t\n" + nook.substr(objects + 8),
-       ": expected boxes, hero, info1 to info5 or objects but found 'objects\t'"},
       {"a UTF-8 title of 32 bytes", "info1 " + wide + "\n" + nook,
        "line 1: expected one info1 line with at most 30 bytes of text"},
-      {"nothing", "", "expected the line 'objects' but the text ends"},
-      {"binary bytes", std::string("\0\x1a\xff\n", 4), "line 1: expected boxes, hero"},
   };
   std::string want;
   std::string error;
@@ -355,8 +318,6 @@ TEST(Catalogue, TextLevels) {
   EXPECT_EQ(bytes[21], 30) << "a UTF-8 title that fits is kept whole";
 }
 
-// Move strings: a letter that is no move is named with its step, and the
-// board holds the steps before it.
 // The level tool on the same kinds of input: a failing exit status, a line
 // naming the file and what was wrong, and no file written.
 TEST(Catalogue, LevelTool) {
@@ -371,45 +332,20 @@ TEST(Catalogue, LevelTool) {
     std::string written;  // a file that must not exist afterwards, if any
   } cases[] = {
       {"show a directory", "show " + Dir(Scratch("tool-dir")), 1, notRegular, ""},
-      {"show a FIFO", "show " + Fifo(Scratch("tool-fifo")), 1, notRegular, ""},
-      {"show an endless device", "show /dev/zero", 1, "'/dev/zero" + notRegular, ""},
-      {"show an empty file", "show " + Write("tool-empty", ""), 1,
-       "expected at least 26 bytes but found 0", ""},
       {"show 100 MB", "show " + Huge(Scratch("tool-huge")), 1, "too large for a level", ""},
       {"show a cut level", "show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
        "expected " + std::to_string(Read(NOOK).size()) + " bytes but found 600", ""},
-      {"build from a FIFO", "build " + Fifo(Scratch("text-fifo")) + " " + Scratch("out1.lev"), 1,
-       "can't open", Scratch("out1.lev")},
-      {"build a text with a tab",
-       "build " + Write("tab.txt", "objects\t\n") + " " + Scratch("out2.lev"), 1,
-       "line 1: expected", Scratch("out2.lev")},
-      {"build over a level from a bad text", "build " + Write("bad.txt", "boxes x\n") + " " + kept,
-       1, "line 1: expected one boxes line", ""},
+      {"build over a level from a text with a tab",
+       "build " + Write("tab.txt", "objects\t\n") + " " + kept, 1, "line 1: expected", ""},
       {"build into a directory", "build " + TEXT_NOOK + " " + Dir(Scratch("out-dir")), 1,
        "can't write", ""},
-      {"build from CR LF lines",
-       "build " + Write("crlf.txt", Crlf(Read(TEXT_NOOK))) + " " + Scratch("crlf.lev"), 0, "", ""},
       {"replay other letters", "replay " + NOOK + " ddxd", 1, "step 3 'x': not a move letter", ""},
-      {"replay moves from a FIFO", "replay " + NOOK + " @" + Fifo(Scratch("moves-fifo")), 1,
-       "not a regular file", ""},
-      {"replay moves from an endless device", "replay " + NOOK + " @/dev/zero", 1,
-       "not a regular file", ""},
-      {"replay CR LF moves",
-       "replay " + NOOK + " @" +
-           Write("crlf.moves",
-                 Read(NOOK_SOLUTION).substr(0, Read(NOOK_SOLUTION).find('\n')) + "\r\n"),
-       0, "solved", ""},
-      {"import a FIFO",
-       "import " + Fifo(Scratch("import-fifo")) + " -o " + Dir(Scratch("import-out")), 1,
-       "not a regular file", ""},
       {"import a text without pictures",
        "import " + Write("words.txt", "no rooms here\n") + " -o " + Dir(Scratch("import-out")), 1,
        "no level pictures found", ""},
       {"import into a missing folder",
        "import " + Write("room.txt", "#####\n#@$.#\n#####\n") + " -o " + Scratch("nowhere"), 1,
        "ERROR velm2-level", Scratch("nowhere")},
-      {"solve a directory", "solve " + Dir(Scratch("solve-dir")), 1, "not a regular file", ""},
-      {"solve with a limit that is no number", "solve " + NOOK + " --limit soon", 2, "", ""},
       {"no command", "", 2, "usage: velm2-level", ""},
   };
   for (const auto& c : cases) {
@@ -420,7 +356,6 @@ TEST(Catalogue, LevelTool) {
     EXPECT_NE(access(c.written.c_str(), F_OK), 0) << "wrote " << c.written;
   }
   EXPECT_EQ(Read(kept), "an older level");
-  EXPECT_EQ(Read(Scratch("crlf.lev")), Read(NOOK));
 }
 
 // Without an X display the game says so and ends with its start-up failure
