@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -21,13 +22,10 @@ namespace {
 
 // A scratch directory for this test binary, holding the hostile files.
 std::string Scratch(const std::string& name) {
-  static const std::string dir = [] {
-    const std::string made = WriteTempFile("catalogue", "");
-    remove(made.c_str());
-    mkdir(made.c_str(), 0700);
-    return made;
-  }();
-  return dir + "/" + name;
+  static char dir[] = "/tmp/catalogue-XXXXXX";
+  static const bool made = mkdtemp(dir) != nullptr;
+  EXPECT_TRUE(made);
+  return std::string(dir) + "/" + name;
 }
 
 std::string Write(const std::string& name, const std::string& bytes) {
@@ -53,23 +51,9 @@ std::string Huge(const std::string& path) {
   return path;
 }
 
-std::string Crlf(const std::string& text) {
-  std::string crlf;
-  for (char c : text) {
-    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  }
-  return crlf;
-}
-
 std::string Read(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The working directory: the repository, where the pack is.
-std::string Here() {
-  char here[4096] = {};
-  return getcwd(here, sizeof here) ? here : "";
 }
 
 const std::string NOOK = "level/standart/nook.lev";
@@ -149,41 +133,34 @@ const std::string TEXT_NOOK = "level/source/nook.txt";
 TEST(Catalogue, LevelFiles) {
   GameHarness harness;
   std::string nook = Read(NOOK);
-  // The game's lines, "%s" standing for the path.
-  const std::string cantOpen = "ERROR Load Level '%s': can't open file\n";
-  const std::string badLength = "ERROR Load Level '%s': wrong file lenght\n";
-  const std::string badFormat = "ERROR Load Level '%s': wrong file format\n";
-  const std::string loaded = "Load Level '%s'... OK\n";
   struct Case {
-    std::string what;
     std::string path;
-    std::string lines;  // the whole output
+    std::string error;  // the game's line names the path and this
     bool loads;
   };
   std::vector<Case> cases = {
-      {"a directory", Dir(Scratch("level-dir")), cantOpen, false},
-      {"a FIFO nobody writes", Fifo(Scratch("level-fifo")), cantOpen, false},
-      {"an endless device", "/dev/zero", cantOpen, false},
-      {"an empty file", Write("empty.lev", ""), badLength, false},
-      {"100 MB of zeros", Huge(Scratch("huge.lev")), badFormat + loaded, true},
+      {Dir(Scratch("level-dir")), "can't open file", false},
+      {Fifo(Scratch("level-fifo")), "can't open file", false},
+      {"/dev/zero", "can't open file", false},
+      {Write("empty.lev", ""), "wrong file lenght", false},
+      {Huge(Scratch("huge.lev")), "wrong file format", true},  // read as far as it goes
   };
   // Cut anywhere in its header, a level is refused and the board kept.
   for (size_t cut = 1; cut <= 26; cut++) {
     const std::string name = "cut" + std::to_string(cut) + ".lev";
-    cases.push_back({name, Write(name, nook.substr(0, cut)), badLength, false});
+    cases.push_back({Write(name, nook.substr(0, cut)), "wrong file lenght", false});
   }
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.path);
     LoadQuietly(harness.board, NOOK);
     harness.board.Move(DIR_LEFT);
     const std::string before = BoardState(harness.board);
     testing::internal::CaptureStdout();
     harness.board.Load(c.path.c_str());
-    std::string lines = c.lines;
-    for (size_t at; (at = lines.find("%s")) != std::string::npos;) {
-      lines.replace(at, 2, c.path);
-    }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), lines);
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_NE(output.find("ERROR Load Level '" + c.path + "': " + c.error + "\n"),
+              std::string::npos)
+        << output;
     EXPECT_EQ(BoardState(harness.board) != before, c.loads);
   }
 }
@@ -214,16 +191,14 @@ TEST(Catalogue, LevelLists) {
       {"no final line feed", "nook.lev\nshelf.lev", 2, 2, "shelf.lev'... OK", true},
       {"itself", "list\n", 1, 1, "/list': wrong file lenght", false},
   };
-  int packs = 0;
+  const std::string pack = Dir(Scratch("pack"));
+  for (const char* name : {"nook.lev", "shelf.lev"}) {
+    std::filesystem::create_symlink(std::filesystem::current_path() / "level/standart" / name,
+                                    pack + "/" + name);
+  }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string pack = Dir(Scratch("pack" + std::to_string(packs++)));
-    for (const char* name : {"nook.lev", "shelf.lev"}) {
-      ASSERT_EQ(symlink((Here() + "/level/standart/" + name).c_str(), (pack + "/" + name).c_str()),
-                0);
-    }
-    const std::string list = pack + "/list";
-    std::ofstream(list, std::ios::binary) << c.list;
+    std::ofstream(pack + "/list", std::ios::binary) << c.list;
     game.levelList.clear();
     LoadQuietly(harness.board, NOOK);
     const std::string before = BoardState(harness.board);
@@ -243,24 +218,23 @@ TEST(Catalogue, Pictures) {
   DummyScreen();
   const std::string good = Bmp(5, 3, 24);
   const struct {
-    std::string what;
     std::string path;
     bool loads;
   } cases[] = {
-      {"1 bit per pixel", Write("1.bmp", Bmp(5, 3, 1)), true},
-      {"4 bits per pixel", Write("4.bmp", Bmp(5, 3, 4)), true},
-      {"8 bits per pixel", Write("8.bmp", Bmp(5, 3, 8)), true},
-      {"24 bits per pixel", Write("24.bmp", good), true},
-      {"32 bits per pixel", Write("32.bmp", Bmp(5, 3, 32)), true},
-      {"zero width", Write("w0.bmp", Bent(good, 18, 0)), false},
-      {"a height the file does not hold", Write("tall.bmp", Bent(good, 22, 30000)), false},
-      {"8193 bits per pixel", Write("deep.bmp", Bent(good, 28, 0x2001)), false},
-      {"pixels past the end", Write("offset.bmp", Bent(good, 10, 1 << 20)), false},
-      {"a file of zero size", Write("zero.bmp", ""), false},
-      {"a FIFO", Fifo(Scratch("picture-fifo")), false},
+      {Write("1.bmp", Bmp(5, 3, 1)), true},
+      {Write("4.bmp", Bmp(5, 3, 4)), true},
+      {Write("8.bmp", Bmp(5, 3, 8)), true},
+      {Write("24.bmp", good), true},
+      {Write("32.bmp", Bmp(5, 3, 32)), true},
+      {Write("w0.bmp", Bent(good, 18, 0)), false},
+      {Write("tall.bmp", Bent(good, 22, 30000)), false},
+      {Write("deep.bmp", Bent(good, 28, 0x2001)), false},
+      {Write("offset.bmp", Bent(good, 10, 1 << 20)), false},
+      {Write("zero.bmp", ""), false},
+      {Fifo(Scratch("picture-fifo")), false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.path);
     for (bool texture : {false, true}) {
       testing::internal::CaptureStdout();
       SDL_Surface* picture =
@@ -280,10 +254,11 @@ TEST(Catalogue, TextLevels) {
   const std::string nook = Read(TEXT_NOOK);
   const size_t objects = nook.find("objects\n");
   const size_t ground = nook.find("ground\n");
-  std::string wide;
-  for (int i = 0; i < 16; i++) {
-    wide += "\xc3\xa9";  // é, two bytes
+  std::string crlf;
+  for (char c : nook) {
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   }
+  const std::string wide = "éééééééééééééééé";  // two bytes each
   std::string tabbed = nook;
   tabbed[ground + 7 + 3] = '\t';
   const struct {
@@ -291,7 +266,7 @@ TEST(Catalogue, TextLevels) {
     std::string text;
     std::string error;  // empty: builds the same bytes as the source
   } cases[] = {
-      {"CR LF line ends", Crlf(nook), ""},
+      {"CR LF line ends", crlf, ""},
       {"a layer one row short", nook.substr(0, ground - 26) + nook.substr(ground),
        ": expected 25 cells but found 6"},
       {"a tab among the cells", tabbed, "column 3: expected one of .@_#$o but found '\t'"},
@@ -323,7 +298,6 @@ TEST(Catalogue, TextLevels) {
 TEST(Catalogue, LevelTool) {
   const std::string tool = Program("velm2-level");
   const std::string kept = Write("kept.lev", "an older level");
-  const std::string notRegular = "': can't open: not a regular file";
   const struct {
     std::string what;
     std::string arguments;
@@ -331,7 +305,8 @@ TEST(Catalogue, LevelTool) {
     std::string line;     // found in the output
     std::string written;  // a file that must not exist afterwards, if any
   } cases[] = {
-      {"show a directory", "show " + Dir(Scratch("tool-dir")), 1, notRegular, ""},
+      {"show a directory", "show " + Dir(Scratch("tool-dir")), 1,
+       "': can't open: not a regular file", ""},
       {"show 100 MB", "show " + Huge(Scratch("tool-huge")), 1, "too large for a level", ""},
       {"show a cut level", "show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
        "expected " + std::to_string(Read(NOOK).size()) + " bytes but found 600", ""},
