@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/levelfile.h"
@@ -23,8 +24,7 @@ namespace {
 // A scratch directory for this test binary, holding the hostile files.
 std::string Scratch(const std::string& name) {
   static char dir[] = "/tmp/catalogue-XXXXXX";
-  static const bool made = mkdtemp(dir) != nullptr;
-  EXPECT_TRUE(made);
+  [[maybe_unused]] static const char* made = mkdtemp(dir);
   return std::string(dir) + "/" + name;
 }
 
@@ -95,22 +95,17 @@ std::string Bmp(int width, int height, int depth) {
   return bmp;
 }
 
-// What a command printed on standard output and its exit status; 124 when it
+// What a command printed on standard output, and its exit status: 124 when it
 // had to be stopped after 20 seconds.
-struct Finished {
-  std::string output;
-  int status = -1;
-};
-
-Finished Command(const std::string& command) {
-  Finished run;
+std::pair<std::string, int> Command(const std::string& command) {
+  std::pair<std::string, int> run;
   FILE* pipe = popen(("timeout 20 " + command + " 2>/dev/null").c_str(), "r");
   char buffer[4096];
   for (size_t count; (count = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    run.output.append(buffer, count);
+    run.first.append(buffer, count);
   }
   const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.second = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
 }
 
@@ -162,7 +157,6 @@ TEST(Catalogue, LevelFiles) {
 // line.
 TEST(Catalogue, LevelLists) {
   GameHarness harness;
-  CGame& game = harness.game;
   std::string hundredThousand;
   for (int i = 1; i <= 100000; i++) {
     hundredThousand += "level" + std::to_string(i) + ".lev\n";
@@ -192,14 +186,14 @@ TEST(Catalogue, LevelLists) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     std::ofstream(pack + "/list", std::ios::binary) << c.list;
-    game.levelList.clear();
+    harness.game.levelList.clear();
     LoadQuietly(harness.board, NOOK);
     const std::string before = BoardState(harness.board);
     testing::internal::CaptureStdout();
-    game.LoadLevelPak(pack.c_str());
-    game.LoadLevel(c.number);
+    harness.game.LoadLevelPak(pack.c_str());
+    harness.game.LoadLevel(c.number);
     const std::string output = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(game.levelList.size(), c.entries);
+    EXPECT_EQ(harness.game.levelList.size(), c.entries);
     EXPECT_NE(output.find(c.line), std::string::npos) << output.substr(0, 300);
     EXPECT_EQ(BoardState(harness.board) != before, c.loads);
   }
@@ -245,7 +239,6 @@ TEST(Catalogue, Pictures) {
 // Text levels: what is wrong is named with its line; CR LF ends read as LF.
 TEST(Catalogue, TextLevels) {
   const std::string nook = Read(TEXT_NOOK);
-  const size_t objects = nook.find("objects\n");
   const size_t ground = nook.find("ground\n");
   std::string crlf;
   for (char c : nook) {
@@ -280,10 +273,6 @@ TEST(Catalogue, TextLevels) {
       EXPECT_NE(error.find(c.error), std::string::npos) << error;
     }
   }
-  std::string bytes;
-  ASSERT_TRUE(LevelTextToBytes("info1 " + wide.substr(0, 30) + "\n" + nook.substr(objects), &bytes,
-                               &error));
-  EXPECT_EQ(bytes[21], 30) << "a UTF-8 title that fits is kept whole";
 }
 
 // The level tool on the same kinds of input: a failing exit status, a line
@@ -311,9 +300,9 @@ TEST(Catalogue, LevelTool) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);
-    const Finished run = Command(tool + " " + c.arguments);
-    EXPECT_EQ(run.status, c.status) << run.output;
-    EXPECT_NE(run.output.find(c.line), std::string::npos) << run.output;
+    const auto [output, status] = Command(tool + " " + c.arguments);
+    EXPECT_EQ(status, c.status) << output;
+    EXPECT_NE(output.find(c.line), std::string::npos) << output;
   }
   EXPECT_EQ(Read(kept), "an older level");
   EXPECT_FALSE(std::filesystem::exists(Scratch("nowhere")));
@@ -322,11 +311,11 @@ TEST(Catalogue, LevelTool) {
 // Without an X display the game says so and ends with its start-up failure
 // status at once.
 TEST(Catalogue, GameWithoutDisplay) {
-  const Finished run =
+  const auto [output, status] =
       Command("env -u DISPLAY -u SDL_VIDEODRIVER " + Program("velm2") + " -window");
-  EXPECT_EQ(run.status, 255);
-  EXPECT_NE(run.output.find("ERROR init SDL: "), std::string::npos) << run.output;
-  EXPECT_EQ(run.output.find("Init SDL video... OK"), std::string::npos);
+  EXPECT_EQ(status, 255);
+  EXPECT_NE(output.find("ERROR init SDL: "), std::string::npos) << output;
+  EXPECT_EQ(output.find("Init SDL video... OK"), std::string::npos);
 }
 
 }  // namespace
