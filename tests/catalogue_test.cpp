@@ -177,6 +177,8 @@ TEST(Catalogue, LevelLists) {
        "ERROR Load Level 1: the list names it with a NUL byte", false},
       {"no final line feed", "nook.lev\nshelf.lev", 2, 2, "shelf.lev'... OK", true},
       {"itself", "list\n", 1, 1, "/list': wrong file lenght", false},
+      {"longer than 10 MB", std::string((10 << 20) + 1, '\n'), 0, 1, "list longer than 10485760",
+       false},
   };
   const std::string pack = Dir(Scratch("pack"));
   for (const char* name : {"nook.lev", "shelf.lev"}) {
