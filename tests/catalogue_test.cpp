@@ -257,6 +257,8 @@ TEST(Catalogue, TextLevels) {
       {"CR LF line ends", crlf, ""},
       {"a layer one row short", nook.substr(0, ground - 26) + nook.substr(ground),
        ": expected 25 cells but found 6"},
+      {"a layer one row long", nook.substr(0, ground) + nook.substr(ground - 26),
+       ": expected 'ground' but found '"},
       {"a tab among the cells", tabbed, "column 3: expected one of .@_#$o but found '\t'"},
       {"a UTF-8 title of 32 bytes", "info1 " + wide + "\n" + nook,
        "line 1: expected one info1 line with at most 30 bytes of text"},
