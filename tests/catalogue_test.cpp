@@ -215,6 +215,7 @@ TEST(Catalogue, Pictures) {
       {Write("8.bmp", Bmp(5, 3, 8)), true},
       {Write("24.bmp", good), true},
       {Write("32.bmp", Bmp(5, 3, 32)), true},
+      {Write("topdown.bmp", Bent(good, 22, -3)), true},
       {Write("w0.bmp", Bent(good, 18, 0)), false},
       {Write("tall.bmp", Bent(good, 22, 30000)), false},
       {Write("20bits.bmp", Bent(good, 28, 20)), false},  // fits, but no blitter
