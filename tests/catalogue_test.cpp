@@ -285,6 +285,8 @@ TEST(Catalogue, TextLevels) {
 TEST(Catalogue, LevelTool) {
   const std::string tool = Program("velm2-level");
   const std::string kept = Write("kept.lev", "an older level");
+  std::string moves = Read("level/source/nook.solution");
+  moves.insert(moves.size() - 1, "\r");  // a CR LF line end
   const struct {
     std::string arguments;
     int status;
@@ -297,6 +299,7 @@ TEST(Catalogue, LevelTool) {
       {"build " + Write("tab.txt", "objects\t\n") + " " + kept, 1, "line 1: expected"},
       {"build " + TEXT_NOOK + " " + Dir(Scratch("out-dir")), 1, "can't write"},
       {"replay " + NOOK + " ddxd", 1, "step 3 'x': not a move letter"},
+      {"replay " + NOOK + " @" + Write("crlf.moves", moves), 0, "solved"},
       {"import " + Write("words.txt", "no rooms here\n") + " -o " + Dir(Scratch("import-out")), 1,
        "no level pictures found"},
       {"import " + Write("room.txt", "#####\n#@$.#\n#####\n") + " -o " + Scratch("nowhere"), 1,
