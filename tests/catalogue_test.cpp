@@ -8,9 +8,11 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/levelfile.h"
@@ -21,13 +23,9 @@ namespace {
 
 // A scratch directory for this test binary, holding the hostile files.
 std::string Scratch(const std::string& name) {
-  static const std::string dir = [] {
-    const std::string made = WriteTempFile("catalogue", "");
-    remove(made.c_str());
-    mkdir(made.c_str(), 0700);
-    return made;
-  }();
-  return dir + "/" + name;
+  static char dir[] = "/tmp/catalogue-XXXXXX";
+  [[maybe_unused]] static const char* made = mkdtemp(dir);
+  return std::string(dir) + "/" + name;
 }
 
 std::string Write(const std::string& name, const std::string& bytes) {
@@ -53,23 +51,9 @@ std::string Huge(const std::string& path) {
   return path;
 }
 
-std::string Crlf(const std::string& text) {
-  std::string crlf;
-  for (char c : text) {
-    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  }
-  return crlf;
-}
-
 std::string Read(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The working directory: the repository, where the pack is.
-std::string Here() {
-  char here[4096] = {};
-  return getcwd(here, sizeof here) ? here : "";
 }
 
 const std::string NOOK = "level/standart/nook.lev";
@@ -102,118 +86,84 @@ std::string Bmp(int width, int height, int depth) {
   const int rowBytes = (width * depth + 31) / 32 * 4;
   std::string bmp =
       "BM" + std::string(52, '\0') + std::string(4 * colours + rowBytes * height, '\x40');
-  for (const auto& [at, value] : {std::pair<int, uint32_t>{2, bmp.size()},
-                                  {10, 54 + 4 * colours},
-                                  {14, 40},
-                                  {18, width},
-                                  {22, height},
-                                  {26, 1 | depth << 16},
-                                  {34, rowBytes * height},
-                                  {46, colours}}) {
-    bmp = Bent(bmp, at, value);
+  const int at[] = {2, 10, 14, 18, 22, 26, 34, 46};
+  const int value[] = {int(bmp.size()), 54 + 4 * colours,  40,     width, height,
+                       1 | depth << 16, rowBytes * height, colours};
+  for (int i = 0; i < 8; i++) {
+    bmp = Bent(bmp, at[i], value[i]);
   }
   return bmp;
 }
 
-// What a command printed on standard output and its exit status; 124 when it
+// What a command printed on standard output, and its exit status: 124 when it
 // had to be stopped after 20 seconds.
-struct Finished {
-  std::string output;
-  int status = -1;
-};
-
-Finished Command(const std::string& command) {
-  Finished run;
+std::pair<std::string, int> Command(const std::string& command) {
+  std::pair<std::string, int> run;
   FILE* pipe = popen(("timeout 20 " + command + " 2>/dev/null").c_str(), "r");
   char buffer[4096];
   for (size_t count; (count = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    run.output.append(buffer, count);
+    run.first.append(buffer, count);
   }
   const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.second = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
 }
 
 // The built programs stand next to this test binary.
 std::string Program(const std::string& name) {
-  char self[4096] = {};
-  EXPECT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
-  const std::string path = self;
-  return path.substr(0, path.rfind('/') + 1) + name;
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / name;
 }
 
 const std::string TEXT_NOOK = "level/source/nook.txt";
-const std::string NOOK_SOLUTION = "level/source/nook.solution";
 
 // Level files the game is given: each is refused with its line and leaves the
 // board exactly as the previous level left it, or loads whole.
 TEST(Catalogue, LevelFiles) {
   GameHarness harness;
   std::string nook = Read(NOOK);
-  // The game's lines, "%s" standing for the path.
-  const std::string cantOpen = "ERROR Load Level '%s': can't open file\n";
-  const std::string badLength = "ERROR Load Level '%s': wrong file lenght\n";
-  const std::string badFormat = "ERROR Load Level '%s': wrong file format\n";
-  const std::string loaded = "Load Level '%s'... OK\n";
-  const struct {
-    std::string what;
+  struct Case {
     std::string path;
-    std::string lines;  // the whole output
+    std::string error;  // the game's line names the path and this
     bool loads;
-  } cases[] = {
-      {"a directory", Dir(Scratch("level-dir")), cantOpen, false},
-      {"a FIFO nobody writes", Fifo(Scratch("level-fifo")), cantOpen, false},
-      {"an endless device", "/dev/zero", cantOpen, false},
-      {"a missing file", Scratch("none.lev"), cantOpen, false},
-      {"an empty file", Write("empty.lev", ""), badLength, false},
-      {"the list file", "level/standart/list", badFormat + badLength, false},
-      {"one byte short", Write("short.lev", nook.substr(0, nook.size() - 1)), badLength, false},
-      {"100 MB of zeros", Huge(Scratch("huge.lev")), badFormat + loaded, true},
-      {"info lengths past their buffers",
-       Write("long-info.lev", nook.substr(0, 21) + "\x7f\x7f\x7f\x7f\x7f" + std::string(635, 'i') +
-                                  nook.substr(nook.size() - 1000)),
-       loaded, true},
   };
+  std::vector<Case> cases = {
+      {Dir(Scratch("level-dir")), "can't open file", false},
+      {Fifo(Scratch("level-fifo")), "can't open file", false},
+      {"/dev/zero", "can't open file", false},
+      {Write("empty.lev", ""), "wrong file lenght", false},
+      {Huge(Scratch("huge.lev")), "wrong file format", true},  // read as far as it goes
+  };
+  // Cut anywhere in its header, a level is refused and the board kept.
+  for (size_t cut = 1; cut <= 26; cut++) {
+    const std::string name = "cut" + std::to_string(cut) + ".lev";
+    cases.push_back({Write(name, nook.substr(0, cut)), "wrong file lenght", false});
+  }
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.path);
     LoadQuietly(harness.board, NOOK);
     harness.board.Move(DIR_LEFT);
     const std::string before = BoardState(harness.board);
     testing::internal::CaptureStdout();
     harness.board.Load(c.path.c_str());
-    std::string lines = c.lines;
-    for (size_t at; (at = lines.find("%s")) != std::string::npos;) {
-      lines.replace(at, 2, c.path);
-    }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), lines);
-    EXPECT_EQ(BoardState(harness.board) != before, c.loads);
-  }
-
-  // Cut anywhere in its header, a level is refused and the board kept.
-  for (size_t cut = 0; cut <= 26; cut++) {
-    const std::string path = Write("cut.lev", nook.substr(0, cut));
-    LoadQuietly(harness.board, NOOK);
-    const std::string before = BoardState(harness.board);
-    testing::internal::CaptureStdout();
-    harness.board.Load(path.c_str());
     const std::string output = testing::internal::GetCapturedStdout();
-    EXPECT_NE(output.find("': wrong file lenght\n"), std::string::npos) << cut;
-    EXPECT_EQ(BoardState(harness.board), before) << "cut at byte " << cut;
+    EXPECT_NE(output.find("ERROR Load Level '" + c.path + "': " + c.error + "\n"),
+              std::string::npos)
+        << output;
+    EXPECT_EQ(BoardState(harness.board) != before, c.loads);
   }
 }
 
-// The pack's list: odd lists still give numbered entries; a list that is no
-// file, or too long to be one, is refused with the pack's error line.
+// The pack's list: odd lists still give numbered entries or the pack's error
+// line.
 TEST(Catalogue, LevelLists) {
   GameHarness harness;
-  CGame& game = harness.game;
   std::string hundredThousand;
   for (int i = 1; i <= 100000; i++) {
     hundredThousand += "level" + std::to_string(i) + ".lev\n";
   }
   const struct {
     std::string what;
-    std::string list;  // contents, or "->PATH" for a list that is PATH itself
+    std::string list;  // contents
     size_t entries;
     uint32_t number;   // then loaded
     std::string line;  // found in the output of reading and loading
@@ -227,36 +177,25 @@ TEST(Catalogue, LevelLists) {
        "ERROR Load Level 1: the list names it with a NUL byte", false},
       {"no final line feed", "nook.lev\nshelf.lev", 2, 2, "shelf.lev'... OK", true},
       {"itself", "list\n", 1, 1, "/list': wrong file lenght", false},
-      {"only NUL bytes", std::string(64, '\0'), 1, 1, "NUL byte", false},
-      {"a directory", "->dir", 0, 1, "': can't open file", false},
-      {"a FIFO", "->fifo", 0, 1, "': can't open file", false},
-      {"an endless device", "->/dev/zero", 0, 1, "': can't open file", false},
-      {"100 MB long", "->huge", 0, 1, "': list longer than 10485760 bytes", false},
+      {"longer than 10 MB", std::string((10 << 20) + 1, '\n'), 0, 1, "list longer than 10485760",
+       false},
   };
-  int packs = 0;
+  const std::string pack = Dir(Scratch("pack"));
+  for (const char* name : {"nook.lev", "shelf.lev"}) {
+    std::filesystem::create_symlink(std::filesystem::current_path() / "level/standart" / name,
+                                    pack + "/" + name);
+  }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::string pack = Dir(Scratch("pack" + std::to_string(packs++)));
-    for (const char* name : {"nook.lev", "shelf.lev"}) {
-      ASSERT_EQ(symlink((Here() + "/level/standart/" + name).c_str(), (pack + "/" + name).c_str()),
-                0);
-    }
-    const std::string list = pack + "/list";
-    if (c.list == "->dir" || c.list == "->fifo" || c.list == "->huge") {
-      (c.list == "->dir" ? Dir : c.list == "->fifo" ? Fifo : Huge)(list);
-    } else if (c.list.rfind("->", 0) == 0) {
-      ASSERT_EQ(symlink(c.list.substr(2).c_str(), list.c_str()), 0);
-    } else {
-      std::ofstream(list, std::ios::binary) << c.list;
-    }
-    game.levelList.clear();
+    std::ofstream(pack + "/list", std::ios::binary) << c.list;
+    harness.game.levelList.clear();
     LoadQuietly(harness.board, NOOK);
     const std::string before = BoardState(harness.board);
     testing::internal::CaptureStdout();
-    game.LoadLevelPak(pack.c_str());
-    game.LoadLevel(c.number);
+    harness.game.LoadLevelPak(pack.c_str());
+    harness.game.LoadLevel(c.number);
     const std::string output = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(game.levelList.size(), c.entries);
+    EXPECT_EQ(harness.game.levelList.size(), c.entries);
     EXPECT_NE(output.find(c.line), std::string::npos) << output.substr(0, 300);
     EXPECT_EQ(BoardState(harness.board) != before, c.loads);
   }
@@ -268,30 +207,24 @@ TEST(Catalogue, Pictures) {
   DummyScreen();
   const std::string good = Bmp(5, 3, 24);
   const struct {
-    std::string what;
     std::string path;
     bool loads;
   } cases[] = {
-      {"1 bit per pixel", Write("1.bmp", Bmp(5, 3, 1)), true},
-      {"4 bits per pixel", Write("4.bmp", Bmp(5, 3, 4)), true},
-      {"8 bits per pixel", Write("8.bmp", Bmp(5, 3, 8)), true},
-      {"24 bits per pixel", Write("24.bmp", good), true},
-      {"32 bits per pixel", Write("32.bmp", Bmp(5, 3, 32)), true},
-      {"rows stored top down", Write("topdown.bmp", Bent(good, 22, -3)), true},
-      {"zero width", Write("w0.bmp", Bent(good, 18, 0)), false},
-      {"zero height", Write("h0.bmp", Bent(good, 22, 0)), false},
-      {"a height the file does not hold", Write("tall.bmp", Bent(good, 22, 30000)), false},
-      {"a width past any screen", Write("wide.bmp", Bent(good, 18, 0x7fffffff)), false},
-      {"8193 bits per pixel", Write("deep.bmp", Bent(good, 28, 0x2001)), false},
-      {"pixels past the end", Write("offset.bmp", Bent(good, 10, 1 << 20)), false},
-      {"300 colours for 8 bits", Write("palette.bmp", Bent(Bmp(5, 3, 8), 46, 300)), false},
-      {"a file cut in its header", Write("cut.bmp", good.substr(0, 30)), false},
-      {"a file of zero size", Write("zero.bmp", ""), false},
-      {"a directory", Dir(Scratch("picture-dir")), false},
-      {"a FIFO", Fifo(Scratch("picture-fifo")), false},
+      {Write("1.bmp", Bmp(5, 3, 1)), true},
+      {Write("4.bmp", Bmp(5, 3, 4)), true},
+      {Write("8.bmp", Bmp(5, 3, 8)), true},
+      {Write("24.bmp", good), true},
+      {Write("32.bmp", Bmp(5, 3, 32)), true},
+      {Write("topdown.bmp", Bent(good, 22, -3)), true},
+      {Write("w0.bmp", Bent(good, 18, 0)), false},
+      {Write("tall.bmp", Bent(good, 22, 30000)), false},
+      {Write("20bits.bmp", Bent(good, 28, 20)), false},  // fits, but no blitter
+      {Write("offset.bmp", Bent(good, 10, 1 << 20)), false},
+      {Write("zero.bmp", ""), false},
+      {Fifo(Scratch("picture-fifo")), false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+    SCOPED_TRACE(c.path);
     for (bool texture : {false, true}) {
       testing::internal::CaptureStdout();
       SDL_Surface* picture =
@@ -309,12 +242,12 @@ TEST(Catalogue, Pictures) {
 // Text levels: what is wrong is named with its line; CR LF ends read as LF.
 TEST(Catalogue, TextLevels) {
   const std::string nook = Read(TEXT_NOOK);
-  const size_t objects = nook.find("objects\n");
   const size_t ground = nook.find("ground\n");
-  std::string wide;
-  for (int i = 0; i < 16; i++) {
-    wide += "\xc3\xa9";  // é, two bytes
+  std::string crlf;
+  for (char c : nook) {
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   }
+  const std::string wide = "éééééééééééééééé";  // two bytes each
   std::string tabbed = nook;
   tabbed[ground + 7 + 3] = '\t';
   const struct {
@@ -322,18 +255,14 @@ TEST(Catalogue, TextLevels) {
     std::string text;
     std::string error;  // empty: builds the same bytes as the source
   } cases[] = {
-      {"CR LF line ends", Crlf(nook), ""},
+      {"CR LF line ends", crlf, ""},
       {"a layer one row short", nook.substr(0, ground - 26) + nook.substr(ground),
        ": expected 25 cells but found 6"},
       {"a layer one row long", nook.substr(0, ground) + nook.substr(ground - 26),
        ": expected 'ground' but found '"},
       {"a tab among the cells", tabbed, "column 3: expected one of .@_#$o but found '\t'"},
-      {"a tab after a keyword", "objects\t\n" + nook.substr(objects + 8),
-       ": expected boxes, hero, info1 to info5 or objects but found 'objects\t'"},
       {"a UTF-8 title of 32 bytes", "info1 " + wide + "\n" + nook,
        "line 1: expected one info1 line with at most 30 bytes of text"},
-      {"nothing", "", "expected the line 'objects' but the text ends"},
-      {"binary bytes", std::string("\0\x1a\xff\n", 4), "line 1: expected boxes, hero"},
   };
   std::string want;
   std::string error;
@@ -349,88 +278,52 @@ TEST(Catalogue, TextLevels) {
       EXPECT_NE(error.find(c.error), std::string::npos) << error;
     }
   }
-  std::string bytes;
-  ASSERT_TRUE(LevelTextToBytes("info1 " + wide.substr(0, 30) + "\n" + nook.substr(objects), &bytes,
-                               &error));
-  EXPECT_EQ(bytes[21], 30) << "a UTF-8 title that fits is kept whole";
 }
 
-// Move strings: a letter that is no move is named with its step, and the
-// board holds the steps before it.
 // The level tool on the same kinds of input: a failing exit status, a line
 // naming the file and what was wrong, and no file written.
 TEST(Catalogue, LevelTool) {
   const std::string tool = Program("velm2-level");
   const std::string kept = Write("kept.lev", "an older level");
-  const std::string notRegular = "': can't open: not a regular file";
+  std::string moves = Read("level/source/nook.solution");
+  moves.insert(moves.size() - 1, "\r");  // a CR LF line end
   const struct {
-    std::string what;
     std::string arguments;
     int status;
-    std::string line;     // found in the output
-    std::string written;  // a file that must not exist afterwards, if any
+    std::string line;  // found in the output
   } cases[] = {
-      {"show a directory", "show " + Dir(Scratch("tool-dir")), 1, notRegular, ""},
-      {"show a FIFO", "show " + Fifo(Scratch("tool-fifo")), 1, notRegular, ""},
-      {"show an endless device", "show /dev/zero", 1, "'/dev/zero" + notRegular, ""},
-      {"show an empty file", "show " + Write("tool-empty", ""), 1,
-       "expected at least 26 bytes but found 0", ""},
-      {"show 100 MB", "show " + Huge(Scratch("tool-huge")), 1, "too large for a level", ""},
-      {"show a cut level", "show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
-       "expected " + std::to_string(Read(NOOK).size()) + " bytes but found 600", ""},
-      {"build from a FIFO", "build " + Fifo(Scratch("text-fifo")) + " " + Scratch("out1.lev"), 1,
-       "can't open", Scratch("out1.lev")},
-      {"build a text with a tab",
-       "build " + Write("tab.txt", "objects\t\n") + " " + Scratch("out2.lev"), 1,
-       "line 1: expected", Scratch("out2.lev")},
-      {"build over a level from a bad text", "build " + Write("bad.txt", "boxes x\n") + " " + kept,
-       1, "line 1: expected one boxes line", ""},
-      {"build into a directory", "build " + TEXT_NOOK + " " + Dir(Scratch("out-dir")), 1,
-       "can't write", ""},
-      {"build from CR LF lines",
-       "build " + Write("crlf.txt", Crlf(Read(TEXT_NOOK))) + " " + Scratch("crlf.lev"), 0, "", ""},
-      {"replay other letters", "replay " + NOOK + " ddxd", 1, "step 3 'x': not a move letter", ""},
-      {"replay moves from a FIFO", "replay " + NOOK + " @" + Fifo(Scratch("moves-fifo")), 1,
-       "not a regular file", ""},
-      {"replay moves from an endless device", "replay " + NOOK + " @/dev/zero", 1,
-       "not a regular file", ""},
-      {"replay CR LF moves",
-       "replay " + NOOK + " @" +
-           Write("crlf.moves",
-                 Read(NOOK_SOLUTION).substr(0, Read(NOOK_SOLUTION).find('\n')) + "\r\n"),
-       0, "solved", ""},
-      {"import a FIFO",
-       "import " + Fifo(Scratch("import-fifo")) + " -o " + Dir(Scratch("import-out")), 1,
-       "not a regular file", ""},
-      {"import a text without pictures",
-       "import " + Write("words.txt", "no rooms here\n") + " -o " + Dir(Scratch("import-out")), 1,
-       "no level pictures found", ""},
-      {"import into a missing folder",
-       "import " + Write("room.txt", "#####\n#@$.#\n#####\n") + " -o " + Scratch("nowhere"), 1,
-       "ERROR velm2-level", Scratch("nowhere")},
-      {"solve a directory", "solve " + Dir(Scratch("solve-dir")), 1, "not a regular file", ""},
-      {"solve with a limit that is no number", "solve " + NOOK + " --limit soon", 2, "", ""},
-      {"no command", "", 2, "usage: velm2-level", ""},
+      {"show " + Dir(Scratch("tool-dir")), 1, "': can't open: not a regular file"},
+      {"show " + Huge(Scratch("tool-huge")), 1, "too large for a level"},
+      {"show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
+       "expected " + std::to_string(Read(NOOK).size()) + " bytes but found 600"},
+      {"build " + Write("tab.txt", "objects\t\n") + " " + kept, 1, "line 1: expected"},
+      {"build " + TEXT_NOOK + " " + Dir(Scratch("out-dir")), 1, "can't write"},
+      {"replay " + NOOK + " ddxd", 1, "step 3 'x': not a move letter"},
+      {"replay " + NOOK + " @" + Write("crlf.moves", moves), 0, "solved"},
+      {"import " + Write("words.txt", "no rooms here\n") + " -o " + Dir(Scratch("import-out")), 1,
+       "no level pictures found"},
+      {"import " + Write("room.txt", "#####\n#@$.#\n#####\n") + " -o " + Scratch("nowhere"), 1,
+       "ERROR velm2-level"},
+      {"", 2, "usage: velm2-level"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    const Finished run = Command(tool + " " + c.arguments);
-    EXPECT_EQ(run.status, c.status) << run.output;
-    EXPECT_NE(run.output.find(c.line), std::string::npos) << run.output;
-    EXPECT_NE(access(c.written.c_str(), F_OK), 0) << "wrote " << c.written;
+    SCOPED_TRACE(c.arguments);
+    const auto [output, status] = Command(tool + " " + c.arguments);
+    EXPECT_EQ(status, c.status) << output;
+    EXPECT_NE(output.find(c.line), std::string::npos) << output;
   }
   EXPECT_EQ(Read(kept), "an older level");
-  EXPECT_EQ(Read(Scratch("crlf.lev")), Read(NOOK));
+  EXPECT_FALSE(std::filesystem::exists(Scratch("nowhere")));
 }
 
 // Without an X display the game says so and ends with its start-up failure
 // status at once.
 TEST(Catalogue, GameWithoutDisplay) {
-  const Finished run =
+  const auto [output, status] =
       Command("env -u DISPLAY -u SDL_VIDEODRIVER " + Program("velm2") + " -window");
-  EXPECT_EQ(run.status, 255);
-  EXPECT_NE(run.output.find("ERROR init SDL: "), std::string::npos) << run.output;
-  EXPECT_EQ(run.output.find("Init SDL video... OK"), std::string::npos);
+  EXPECT_EQ(status, 255);
+  EXPECT_NE(output.find("ERROR init SDL: "), std::string::npos) << output;
+  EXPECT_EQ(output.find("Init SDL video... OK"), std::string::npos);
 }
 
 }  // namespace
