@@ -27,8 +27,6 @@ TEST(LevelFileTest, HeaderLinesShowBackOnlyWhereTheLayersDoNotSayTheSame) {
     EXPECT_TRUE(LevelBytesToText(LevelBytes(header + ROOM), &text, &error)) << error;
     EXPECT_EQ(text, header + ROOM);
   }
-  EXPECT_EQ(LevelBytes("info5 by us\nboxes 3\n" + ROOM),
-            LevelBytes("boxes 3\ninfo5 by us\n" + ROOM));
 }
 
 TEST(LevelFileTest, InfoTextsLongerThanTheirBuffersAreRefusedEitherWay) {
