@@ -4,34 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "board/levelfile.h"
 #include "tests/board_text.h"
 #include "tests/support.h"
 
 namespace {
 
 const std::string ROOM = BoardText({{2, 2, '@'}, {4, 2, '$'}}, {{2, 2, '_'}, {6, 2, 'o'}});
-
-TEST(LevelRead, InfoTextsUpToTheirLimitsGoToBytesAndBackUnchanged) {
-  std::string longest;
-  for (int index = 0; index < 5; index++) {
-    longest += "info" + std::to_string(index + 1) + " " +
-               std::string(index == 0   ? 30
-                           : index == 1 ? 127
-                                        : 50,
-                           'a' + index) +
-               "\n";
-  }
-  for (const std::string& header : {std::string(), std::string("info2 x\n"), longest}) {
-    std::string text;
-    std::string error;
-    EXPECT_TRUE(LevelBytesToText(LevelBytes(header + ROOM), &text, &error)) << error;
-    EXPECT_EQ(text, header + ROOM);
-  }
-  std::string bytes;
-  std::string error;
-  EXPECT_FALSE(LevelTextToBytes("info3 " + std::string(51, 'c') + "\n" + ROOM, &bytes, &error));
-}
 
 TEST(LevelRead, ALevelFileAndItsTextLoadTheSameBoardWithoutAWord) {
   CLevel fromText;
