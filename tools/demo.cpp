@@ -9,11 +9,9 @@
 #include <SDL/SDL.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
 
 #include "board/level.h"
-#include "gfx/font.h"
+#include "picture/headless.h"
 #include "shell/game.h"
 
 namespace {
@@ -93,19 +91,12 @@ int main(int argc, char** argv) {
     printf("usage: velm2-demo OUT.bmp (run from the repository root)\n");
     return 2;
   }
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-    printf("ERROR init SDL: %s\n", SDL_GetError());
+  HeadlessGame headless("velm2-demo");
+  if (!headless.started) {
     return 1;
   }
-
-  CGame game;
-  theGame = &game;
-  game.InitDisplay();
-  game.LoadImages();
-  auto board = std::make_unique<CLevel>();
-  BuildRoom(*board);
-  game.level = board.get();
+  CGame& game = headless.game;
+  BuildRoom(*headless.board);
   game.levelNumber = 1;
   Uint8 keys[SDLK_LAST] = {};
   game.keys = keys;
@@ -122,9 +113,5 @@ int main(int argc, char** argv) {
     printf("ERROR velm2-demo: can't write %s. %s\n", argv[1], SDL_GetError());
     result = 1;
   }
-  game.FreeImages();
-  delete game.font;
-  theGame = nullptr;
-  SDL_Quit();
   return result;
 }

@@ -71,6 +71,20 @@ bool ArgumentsFit(const Arguments& args, bool countFits) {
   return countFits;
 }
 
+// Reads a whole file that must stay under `limit` bytes; prints the error.
+bool ReadSmallFile(const std::string& path, size_t limit, std::string* bytes) {
+  std::string error;
+  if (!ReadRegularFile(path, limit, bytes, &error)) {
+    PrintError(path, error);
+    return false;
+  }
+  if (bytes->size() >= limit) {
+    PrintError(path, "too large: " + std::to_string(limit) + " bytes or more");
+    return false;
+  }
+  return true;
+}
+
 // Reads a level file or a text level as level file bytes; prints the error.
 bool ReadLevel(const std::string& path, std::string* bytes) {
   std::string error;
@@ -161,12 +175,7 @@ int Import(const Arguments& args) {
   const std::string& input = files[0];
   std::string text;
   std::string error;
-  if (!ReadRegularFile(input, CLASSIC_FILE_LIMIT, &text, &error)) {
-    PrintError(input, error);
-    return 1;
-  }
-  if (text.size() >= CLASSIC_FILE_LIMIT) {
-    PrintError(input, "too large: " + std::to_string(CLASSIC_FILE_LIMIT) + " bytes or more");
+  if (!ReadSmallFile(input, CLASSIC_FILE_LIMIT, &text)) {
     return 1;
   }
   const std::vector<ClassicLevel> levels = ParseClassicLevels(text);
@@ -298,13 +307,7 @@ int Replay(const Arguments& args) {
   std::string moves = args[1];
   std::string error;
   if (!moves.empty() && moves[0] == '@') {
-    const std::string movesPath = moves.substr(1);
-    if (!ReadRegularFile(movesPath, SOLUTION_LIMIT, &moves, &error)) {
-      PrintError(movesPath, error);
-      return 1;
-    }
-    if (moves.size() >= SOLUTION_LIMIT) {
-      PrintError(movesPath, "too large: " + std::to_string(SOLUTION_LIMIT) + " bytes or more");
+    if (!ReadSmallFile(moves.substr(1), SOLUTION_LIMIT, &moves)) {
       return 1;
     }
   }

@@ -9,12 +9,10 @@
 #include <SDL/SDL.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "board/level.h"
-#include "gfx/font.h"
+#include "picture/headless.h"
 #include "picture/png.h"
 #include "picture/thumbnail.h"
 #include "shell/game.h"
@@ -51,24 +49,13 @@ int main(int argc, char** argv) {
     printf("usage: velm2-picture PACK OUTDIR (run from the repository root)\n");
     return 2;
   }
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-    printf("ERROR velm2-picture: can't start SDL. %s\n", SDL_GetError());
+  HeadlessGame headless("velm2-picture");
+  if (!headless.started) {
     return 1;
   }
-  CGame game;
-  theGame = &game;
-  game.InitDisplay();
-  game.LoadImages();
-  auto board = std::make_unique<CLevel>();
-  game.level = board.get();
   int result = 1;
-  if (game.LoadLevelPak(argv[1]) == 0) {
-    result = WritePictures(game, argv[2]);
+  if (headless.game.LoadLevelPak(argv[1]) == 0) {
+    result = WritePictures(headless.game, argv[2]);
   }
-  game.FreeImages();
-  delete game.font;
-  theGame = nullptr;
-  SDL_Quit();
   return result;
 }
