@@ -63,9 +63,7 @@ play() {
 pack="$root/usr/share/games/velm2/level/standart"
 first=$(sed -n 1p "$pack/list")
 second=$(sed -n 2p "$pack/list")
-# A solution's letters are steps, in capitals where they push a box.
-read -r -a keys <<<"$(sed 's/[uU]/Up /g; s/[dD]/Down /g; s/[lL]/Left /g; s/[rR]/Right /g' \
-  "level/source/${first%.lev}.solution")"
+read -r -a keys <<<"$(solution_keys "level/source/${first%.lev}.solution")"
 mkdir "$work/home"
 play "$work/home" -window -- "${keys[@]}" space
 grep -qx "Load Level 'level/standart/$second'... OK" "$work/out.txt" ||

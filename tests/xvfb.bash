@@ -2,6 +2,7 @@
 # server. Makes $work (a temporary folder) and starts Xvfb on a free display;
 # at exit the game in $game_pid and the server are stopped and $work removed.
 work=$(mktemp -d)
+failures=0
 xvfb_pid=""
 game_pid=""
 cleanup() {
@@ -48,4 +49,21 @@ wait_game() {
   status=0
   wait "$game_pid" || status=$?
   game_pid=""
+}
+
+# Counts a failed check; the test goes on, and `finish NAME` ends it failing.
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+finish() {
+  [ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
+  echo "$1: all checks passed"
+}
+
+# The key names of a stored solution's letters, which are in capitals where
+# they push a box.
+solution_keys() {
+  sed 's/[uU]/Up /g; s/[dD]/Down /g; s/[lL]/Left /g; s/[rR]/Right /g' "$1"
 }

@@ -6,8 +6,7 @@
 // draws at most MAX_DRAWN_FRAMES of them; its further frames only glide.
 //
 // The input is a level file followed by actions.
-#include <cstring>
-
+#include "solver/model.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -19,31 +18,11 @@ const int DIRECTIONS[] = {DIR_UP, DIR_DOWN, DIR_LEFT, DIR_RIGHT};
 const float FRAME_TIMES[] = {0,    1e-7f, 0.001f, 0.0066f, 0.0067f,  0.016f,    0.02f,
                              0.1f, 1,     1000,   -0.001f, -4294967, 4294967.0f};
 
-// Objects of known kinds, hero where the header says, every body on the board
-// and no two bodies overlapping: the boards the move rules are made for.
+// The boards the move rules are made for: the ones the solver can model.
 bool WellFormed(const CLevel& level) {
-  bool covered[BOARD_ROWS][BOARD_COLUMNS] = {};
-  for (int r = 0; r < BOARD_ROWS; r++) {
-    for (int c = 0; c < BOARD_COLUMNS; c++) {
-      const int kind = level.objectLayer[r][c].kind;
-      if (kind == TILE_NONE) {
-        continue;
-      }
-      if (kind == TILE_FLOOR || kind > TILE_BOX || r >= BOARD_ROWS - 1 || c >= BOARD_COLUMNS - 1 ||
-          (kind == TILE_HERO) != (c == level.heroX && r == level.heroY)) {
-        return false;
-      }
-      for (int cell = 0; cell < 4; cell++) {
-        bool& body = covered[r + cell / 2][c + cell % 2];
-        if (body) {
-          return false;
-        }
-        body = true;
-      }
-    }
-  }
-  return level.heroX < BOARD_COLUMNS && level.heroY < BOARD_ROWS &&
-         level.objectLayer[level.heroY][level.heroX].kind == TILE_HERO;
+  static PushModel model;
+  std::string error;
+  return model.Init(level, &error);
 }
 
 std::string ObjectKinds(const CLevel& level) {
