@@ -30,55 +30,44 @@ bool ShouldFail(const char* function, void* caller) {
   return wanted[length] == '\0' || atoi(wanted + length + 1) == calls;
 }
 
-template <typename Function>
-Function Real(const char* name) {
-  return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+// The shimmed call: when it is the one to fail, the error the game reports
+// and `failed`; otherwise what the real call returns.
+template <typename Result, typename... Args>
+Result Call(const char* name, void* caller, Result failed, Args... args) {
+  if (ShouldFail(name, caller)) {
+    SDL_SetError("failed on purpose");
+    return failed;
+  }
+  return reinterpret_cast<Result (*)(Args...)>(dlsym(RTLD_NEXT, name))(args...);
 }
+
+const auto NO_SURFACE = static_cast<SDL_Surface*>(nullptr);
 
 }  // namespace
 
 extern "C" {
 
 int SDL_Init(Uint32 flags) {
-  if (ShouldFail("SDL_Init", __builtin_return_address(0))) {
-    SDL_SetError("failed on purpose");
-    return -1;
-  }
-  return Real<int (*)(Uint32)>("SDL_Init")(flags);
+  return Call("SDL_Init", __builtin_return_address(0), -1, flags);
 }
 
 SDL_Surface* SDL_SetVideoMode(int width, int height, int depth, Uint32 flags) {
-  if (ShouldFail("SDL_SetVideoMode", __builtin_return_address(0))) {
-    SDL_SetError("failed on purpose");
-    return nullptr;
-  }
-  return Real<SDL_Surface* (*)(int, int, int, Uint32)>("SDL_SetVideoMode")(width, height, depth,
-                                                                           flags);
+  return Call("SDL_SetVideoMode", __builtin_return_address(0), NO_SURFACE, width, height, depth,
+              flags);
 }
 
 SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface) {
-  if (ShouldFail("SDL_DisplayFormat", __builtin_return_address(0))) {
-    SDL_SetError("failed on purpose");
-    return nullptr;
-  }
-  return Real<SDL_Surface* (*)(SDL_Surface*)>("SDL_DisplayFormat")(surface);
+  return Call("SDL_DisplayFormat", __builtin_return_address(0), NO_SURFACE, surface);
 }
 
 SDL_Surface* SDL_CreateRGBSurface(Uint32 flags, int width, int height, int depth, Uint32 red,
                                   Uint32 green, Uint32 blue, Uint32 alpha) {
-  if (ShouldFail("SDL_CreateRGBSurface", __builtin_return_address(0))) {
-    SDL_SetError("failed on purpose");
-    return nullptr;
-  }
-  return Real<SDL_Surface* (*)(Uint32, int, int, int, Uint32, Uint32, Uint32, Uint32)>(
-      "SDL_CreateRGBSurface")(flags, width, height, depth, red, green, blue, alpha);
+  return Call("SDL_CreateRGBSurface", __builtin_return_address(0), NO_SURFACE, flags, width, height,
+              depth, red, green, blue, alpha);
 }
 
 SDL_RWops* SDL_RWFromFile(const char* file, const char* mode) {
-  if (ShouldFail("SDL_RWFromFile", __builtin_return_address(0))) {
-    SDL_SetError("failed on purpose");
-    return nullptr;
-  }
-  return Real<SDL_RWops* (*)(const char*, const char*)>("SDL_RWFromFile")(file, mode);
+  return Call("SDL_RWFromFile", __builtin_return_address(0), static_cast<SDL_RWops*>(nullptr), file,
+              mode);
 }
 }
