@@ -39,9 +39,7 @@ std::string LevelBytes(const std::string& text) {
 
 void LoadBoardText(CLevel* board, const std::string& text) {
   const std::string path = WriteTempFile("board.lev", LevelBytes(text));
-  testing::internal::CaptureStdout();
-  board->Load(path.c_str());
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Load Level '" + path + "'... OK\n");
+  EXPECT_EQ(Output([&] { board->Load(path.c_str()); }), "Load Level '" + path + "'... OK\n");
 }
 
 int DirectionOf(char letter) {

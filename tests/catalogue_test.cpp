@@ -58,13 +58,6 @@ std::string Read(const std::string& path) {
 
 const std::string NOOK = "level/standart/nook.lev";
 
-// Loads a level without showing its OK line among the test's output.
-void LoadQuietly(CLevel& board, const std::string& path) {
-  testing::internal::CaptureStdout();
-  board.Load(path.c_str());
-  testing::internal::GetCapturedStdout();
-}
-
 // The board's whole state, byte for byte, to see that a refused load left it.
 std::string BoardState(const CLevel& level) {
   return std::string(reinterpret_cast<const char*>(&level) + sizeof(void*),
@@ -140,12 +133,10 @@ TEST(Catalogue, LevelFiles) {
   }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
-    LoadQuietly(harness.board, NOOK);
+    Output([&] { harness.board.Load(NOOK.c_str()); });
     harness.board.Move(DIR_LEFT);
     const std::string before = BoardState(harness.board);
-    testing::internal::CaptureStdout();
-    harness.board.Load(c.path.c_str());
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = Output([&] { harness.board.Load(c.path.c_str()); });
     EXPECT_NE(output.find("ERROR Load Level '" + c.path + "': " + c.error + "\n"),
               std::string::npos)
         << output;
@@ -189,7 +180,7 @@ TEST(Catalogue, LevelLists) {
     SCOPED_TRACE(c.what);
     std::ofstream(pack + "/list", std::ios::binary) << c.list;
     harness.game.levelList.clear();
-    LoadQuietly(harness.board, NOOK);
+    Output([&] { harness.board.Load(NOOK.c_str()); });
     const std::string before = BoardState(harness.board);
     testing::internal::CaptureStdout();
     harness.game.LoadLevelPak(pack.c_str());

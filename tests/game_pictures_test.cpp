@@ -13,9 +13,7 @@ namespace {
 TEST(GamePictures, StartUpLoadsEachPictureFromItsFileAndDrawsTextIn7x14Cells) {
   GameHarness harness;
   CGame& game = harness.game;
-  testing::internal::CaptureStdout();
-  game.LoadImages();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Loadind image data... OK\n");
+  EXPECT_EQ(Output([&] { game.LoadImages(); }), "Loadind image data... OK\n");
 
   // Every picture shows its file's pixels; the background repeats its file
   // over the whole screen.

@@ -17,9 +17,7 @@ class LevelLoadTest : public testing::Test {
   // Loads `bytes` from a file and returns what the loader printed.
   std::string Load(const std::string& bytes) {
     WriteTempFile("level.lev", bytes);
-    testing::internal::CaptureStdout();
-    board.Load(path.c_str());
-    return testing::internal::GetCapturedStdout();
+    return Output([&] { board.Load(path.c_str()); });
   }
   std::string Ok() const { return "Load Level '" + path + "'... OK\n"; }
   // The room loaded with an info text and played one push to the right, so

@@ -24,9 +24,7 @@ std::string ReadFile(const std::string& path) {
 
 TEST(LevelPackTest, EveryLevelIsBuiltFromItsSourceAndSolvedByItsStoredSolution) {
   GameHarness harness;
-  testing::internal::CaptureStdout();
-  harness.game.LoadLevelPak("level/standart");
-  testing::internal::GetCapturedStdout();
+  Output([&] { harness.game.LoadLevelPak("level/standart"); });
   // level/figures: a comment line, then one level per line in playing order.
   std::istringstream figures(ReadFile("level/figures"));
   std::string name, rest;
@@ -43,9 +41,8 @@ TEST(LevelPackTest, EveryLevelIsBuiltFromItsSourceAndSolvedByItsStoredSolution) 
         << "rebuild it with scripts/pack";
     EXPECT_EQ(CheckLevelContents(ReadFile(entry)), std::vector<std::string>());
 
-    testing::internal::CaptureStdout();
-    harness.game.LoadLevel(number);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Load Level '" + entry + "'... OK\n");
+    EXPECT_EQ(Output([&] { harness.game.LoadLevel(number); }),
+              "Load Level '" + entry + "'... OK\n");
     EXPECT_EQ(harness.board.boxCount, boxes);
     PlaySolution(&harness.board, ReadFile(source + ".solution"));
     EXPECT_EQ(std::make_pair(harness.board.moveCount, harness.board.pushCount),

@@ -15,9 +15,7 @@ namespace {
 
 TEST(PictureTest, ThumbnailIsTheRoomAtHalfSizeAndReadsBackFromItsPng) {
   GameHarness harness;
-  testing::internal::CaptureStdout();
-  harness.game.LoadImages();
-  testing::internal::GetCapturedStdout();
+  Output([&] { harness.game.LoadImages(); });
   // A wall's frame reaches 14 pixels above and left of its anchor cell.
   LoadBoardText(&harness.board, BoardText({{3, 4, '#'}, {7, 6, '#'}, {5, 4, '@'}}, {{5, 7, '_'}}));
   const SDL_Rect room = RoomBounds(harness.board);

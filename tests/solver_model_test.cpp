@@ -11,6 +11,7 @@
 #include "solver/model.h"
 #include "tests/board_text.h"
 #include "tests/solver_levels.h"
+#include "tests/support.h"
 
 namespace {
 
@@ -140,9 +141,7 @@ TEST(SolverModelTest, AgreesWithTheBoardOnRandomLevelsAndThePack) {
   int levels = 0;
   for (std::string name; std::getline(list, name); levels++) {
     SCOPED_TRACE(name);
-    testing::internal::CaptureStdout();
-    level->Load(("level/standart/" + name).c_str());
-    testing::internal::GetCapturedStdout();
+    Output([&] { level->Load(("level/standart/" + name).c_str()); });
     pushes += WalkAndCompare(level.get(), &random, 2000);
   }
   EXPECT_GT(levels, 50);

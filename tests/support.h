@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL/SDL.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -25,6 +26,14 @@ Uint32 ColourOn(SDL_Surface* surface, Uint8 r, Uint8 g, Uint8 b);
 // Whether two 0xRRGGBB colours are the same within what 16 bits per pixel
 // keep (screens and converted pictures lose the low bits of each channel).
 bool ColourNear(Uint32 a, Uint32 b);
+
+// What `action` prints on standard output, where the game reports.
+template <typename Action>
+std::string Output(Action action) {
+  testing::internal::CaptureStdout();
+  action();
+  return testing::internal::GetCapturedStdout();
+}
 
 // Writes `bytes` to a fresh file under the test's temporary directory and
 // returns its path.
