@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,18 +19,6 @@
 #include "tests/support.h"
 
 namespace {
-
-// A scratch directory for this test binary, holding the hostile files.
-std::string Scratch(const std::string& name) {
-  static char dir[] = "/tmp/catalogue-XXXXXX";
-  [[maybe_unused]] static const char* made = mkdtemp(dir);
-  return std::string(dir) + "/" + name;
-}
-
-std::string Write(const std::string& name, const std::string& bytes) {
-  std::ofstream(Scratch(name), std::ios::binary) << bytes;
-  return Scratch(name);
-}
 
 // A FIFO nobody writes, a directory, or a sparse file of 100 MB that reads as
 // zeros, at `path`; returns the path.
@@ -49,11 +36,6 @@ std::string Huge(const std::string& path) {
   std::ofstream(path).close();
   EXPECT_EQ(truncate(path.c_str(), 100 << 20), 0);
   return path;
-}
-
-std::string Read(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 const std::string NOOK = "level/standart/nook.lev";
@@ -113,23 +95,23 @@ const std::string TEXT_NOOK = "level/source/nook.txt";
 // board exactly as the previous level left it, or loads whole.
 TEST(Catalogue, LevelFiles) {
   GameHarness harness;
-  std::string nook = Read(NOOK);
+  std::string nook = ReadFile(NOOK);
   struct Case {
     std::string path;
     std::string error;  // the game's line names the path and this
     bool loads;
   };
   std::vector<Case> cases = {
-      {Dir(Scratch("level-dir")), "can't open file", false},
-      {Fifo(Scratch("level-fifo")), "can't open file", false},
+      {Dir(TempPath("level-dir")), "can't open file", false},
+      {Fifo(TempPath("level-fifo")), "can't open file", false},
       {"/dev/zero", "can't open file", false},
-      {Write("empty.lev", ""), "wrong file lenght", false},
-      {Huge(Scratch("huge.lev")), "wrong file format", true},  // read as far as it goes
+      {WriteTempFile("empty.lev", ""), "wrong file lenght", false},
+      {Huge(TempPath("huge.lev")), "wrong file format", true},  // read as far as it goes
   };
   // Cut anywhere in its header, a level is refused and the board kept.
   for (size_t cut = 1; cut <= 26; cut++) {
     const std::string name = "cut" + std::to_string(cut) + ".lev";
-    cases.push_back({Write(name, nook.substr(0, cut)), "wrong file lenght", false});
+    cases.push_back({WriteTempFile(name, nook.substr(0, cut)), "wrong file lenght", false});
   }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
@@ -171,7 +153,7 @@ TEST(Catalogue, LevelLists) {
       {"longer than 10 MB", std::string((10 << 20) + 1, '\n'), 0, 1, "list longer than 10485760",
        false},
   };
-  const std::string pack = Dir(Scratch("pack"));
+  const std::string pack = Dir(TempPath("pack"));
   for (const char* name : {"nook.lev", "shelf.lev"}) {
     std::filesystem::create_symlink(std::filesystem::current_path() / "level/standart" / name,
                                     pack + "/" + name);
@@ -201,18 +183,18 @@ TEST(Catalogue, Pictures) {
     std::string path;
     bool loads;
   } cases[] = {
-      {Write("1.bmp", Bmp(5, 3, 1)), true},
-      {Write("4.bmp", Bmp(5, 3, 4)), true},
-      {Write("8.bmp", Bmp(5, 3, 8)), true},
-      {Write("24.bmp", good), true},
-      {Write("32.bmp", Bmp(5, 3, 32)), true},
-      {Write("topdown.bmp", Bent(good, 22, -3)), true},
-      {Write("w0.bmp", Bent(good, 18, 0)), false},
-      {Write("tall.bmp", Bent(good, 22, 30000)), false},
-      {Write("20bits.bmp", Bent(good, 28, 20)), false},  // fits, but no blitter
-      {Write("offset.bmp", Bent(good, 10, 1 << 20)), false},
-      {Write("zero.bmp", ""), false},
-      {Fifo(Scratch("picture-fifo")), false},
+      {WriteTempFile("1.bmp", Bmp(5, 3, 1)), true},
+      {WriteTempFile("4.bmp", Bmp(5, 3, 4)), true},
+      {WriteTempFile("8.bmp", Bmp(5, 3, 8)), true},
+      {WriteTempFile("24.bmp", good), true},
+      {WriteTempFile("32.bmp", Bmp(5, 3, 32)), true},
+      {WriteTempFile("topdown.bmp", Bent(good, 22, -3)), true},
+      {WriteTempFile("w0.bmp", Bent(good, 18, 0)), false},
+      {WriteTempFile("tall.bmp", Bent(good, 22, 30000)), false},
+      {WriteTempFile("20bits.bmp", Bent(good, 28, 20)), false},  // fits, but no blitter
+      {WriteTempFile("offset.bmp", Bent(good, 10, 1 << 20)), false},
+      {WriteTempFile("zero.bmp", ""), false},
+      {Fifo(TempPath("picture-fifo")), false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
@@ -232,7 +214,7 @@ TEST(Catalogue, Pictures) {
 
 // Text levels: what is wrong is named with its line; CR LF ends read as LF.
 TEST(Catalogue, TextLevels) {
-  const std::string nook = Read(TEXT_NOOK);
+  const std::string nook = ReadFile(TEXT_NOOK);
   const size_t ground = nook.find("ground\n");
   std::string crlf;
   for (char c : nook) {
@@ -275,26 +257,28 @@ TEST(Catalogue, TextLevels) {
 // naming the file and what was wrong, and no file written.
 TEST(Catalogue, LevelTool) {
   const std::string tool = Program("velm2-level");
-  const std::string kept = Write("kept.lev", "an older level");
-  std::string moves = Read("level/source/nook.solution");
+  const std::string kept = WriteTempFile("kept.lev", "an older level");
+  std::string moves = ReadFile("level/source/nook.solution");
   moves.insert(moves.size() - 1, "\r");  // a CR LF line end
   const struct {
     std::string arguments;
     int status;
     std::string line;  // found in the output
   } cases[] = {
-      {"show " + Dir(Scratch("tool-dir")), 1, "': can't open: not a regular file"},
-      {"show " + Huge(Scratch("tool-huge")), 1, "too large for a level"},
-      {"show " + Write("tool-cut", Read(NOOK).substr(0, 600)), 1,
-       "expected " + std::to_string(Read(NOOK).size()) + " bytes but found 600"},
-      {"build " + Write("tab.txt", "objects\t\n") + " " + kept, 1, "line 1: expected"},
-      {"build " + TEXT_NOOK + " " + Dir(Scratch("out-dir")), 1, "can't write"},
+      {"show " + Dir(TempPath("tool-dir")), 1, "': can't open: not a regular file"},
+      {"show " + Huge(TempPath("tool-huge")), 1, "too large for a level"},
+      {"show " + WriteTempFile("tool-cut", ReadFile(NOOK).substr(0, 600)), 1,
+       "expected " + std::to_string(ReadFile(NOOK).size()) + " bytes but found 600"},
+      {"build " + WriteTempFile("tab.txt", "objects\t\n") + " " + kept, 1, "line 1: expected"},
+      {"build " + TEXT_NOOK + " " + Dir(TempPath("out-dir")), 1, "can't write"},
       {"replay " + NOOK + " ddxd", 1, "step 3 'x': not a move letter"},
-      {"replay " + NOOK + " @" + Write("crlf.moves", moves), 0, "solved"},
-      {"import " + Write("words.txt", "no rooms here\n") + " -o " + Dir(Scratch("import-out")), 1,
-       "no level pictures found"},
-      {"import " + Write("room.txt", "#####\n#@$.#\n#####\n") + " -o " + Scratch("nowhere"), 1,
-       "ERROR velm2-level"},
+      {"replay " + NOOK + " @" + WriteTempFile("crlf.moves", moves), 0, "solved"},
+      {"import " + WriteTempFile("words.txt", "no rooms here\n") + " -o " +
+           Dir(TempPath("import-out")),
+       1, "no level pictures found"},
+      {"import " + WriteTempFile("room.txt", "#####\n#@$.#\n#####\n") + " -o " +
+           TempPath("nowhere"),
+       1, "ERROR velm2-level"},
       {"", 2, "usage: velm2-level"},
   };
   for (const auto& c : cases) {
@@ -303,8 +287,8 @@ TEST(Catalogue, LevelTool) {
     EXPECT_EQ(status, c.status) << output;
     EXPECT_NE(output.find(c.line), std::string::npos) << output;
   }
-  EXPECT_EQ(Read(kept), "an older level");
-  EXPECT_FALSE(std::filesystem::exists(Scratch("nowhere")));
+  EXPECT_EQ(ReadFile(kept), "an older level");
+  EXPECT_FALSE(std::filesystem::exists(TempPath("nowhere")));
 }
 
 // Without an X display the game says so and ends with its start-up failure

@@ -30,8 +30,7 @@ TEST_F(LevelPakTest, EveryLineOfTheListNamesOneLevel) {
        {"a.lev", "b.l"}},
       {"a.lev\n\n c.lev \n", {"a.lev", "", " c.lev "}},  // numbers never shift
   };
-  const std::string pack = WriteTempFile("pack", "");
-  remove(pack.c_str());
+  const std::string pack = TempPath("pack");
   mkdir(pack.c_str(), 0700);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.list);

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 SDL_Surface* DummyScreen() {
   static bool started = [] {
@@ -54,14 +56,25 @@ bool ColourNear(Uint32 a, Uint32 b) {
   return true;
 }
 
+std::string TempPath(const std::string& name) {
+  static const std::string folder = [] {
+    const char* base = getenv("TMPDIR");
+    std::string pattern = std::string(base ? base : "/tmp") + "/velm2-test-XXXXXX";
+    return std::string(mkdtemp(pattern.data()) ? pattern : "/tmp");
+  }();
+  return folder + "/" + name;
+}
+
 std::string WriteTempFile(const std::string& name, const std::string& bytes) {
-  const char* base = getenv("TMPDIR");
-  std::string path =
-      std::string(base ? base : "/tmp") + "/velm2-test-" + std::to_string(getpid()) + "-" + name;
-  FILE* file = fopen(path.c_str(), "wb");
-  fwrite(bytes.data(), 1, bytes.size(), file);
-  fclose(file);
+  const std::string path = TempPath(name);
+  std::ofstream(path, std::ios::binary) << bytes;
   return path;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  EXPECT_TRUE(file) << "can't open " << path;
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 GameHarness::GameHarness() {

@@ -35,9 +35,12 @@ std::string Output(Action action) {
   return testing::internal::GetCapturedStdout();
 }
 
-// Writes `bytes` to a fresh file under the test's temporary directory and
-// returns its path.
+// The path of `name` in a temporary folder of this test binary's own.
+std::string TempPath(const std::string& name);
+// Writes `bytes` to that path and returns it.
 std::string WriteTempFile(const std::string& name, const std::string& bytes);
+// A file's bytes; fails the test when it can't be read.
+std::string ReadFile(const std::string& path);
 
 // A CGame on the dummy display, with its own board and key array, installed
 // as `theGame` for the lifetime of the harness. Pictures are not loaded; the
