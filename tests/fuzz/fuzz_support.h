@@ -1,5 +1,5 @@
 // fuzz_support.h: what the libFuzzer targets share: a game on the dummy video
-// driver with small picture sheets, and input bytes turned into a file path.
+// driver with its pictures, and input bytes turned into a file path.
 #pragma once
 
 #include <SDL/SDL.h>
@@ -11,10 +11,10 @@
 #include "board/level.h"
 #include "shell/game.h"
 
-// A CGame on a 640 x 480 dummy display with plain picture sheets of the real
-// frame sizes, installed as `theGame`; its board is `level`. Made once per
-// process, since a video mode takes far longer than one fuzz input; making it
-// silences standard output.
+// The game on the dummy video driver with its own pictures from data/, as
+// the level tools draw it, installed as `theGame`; its board is `level`. Made
+// once per process, since a video mode takes far longer than one fuzz input;
+// making it silences standard output.
 CGame& FuzzGame();
 
 // The path of an in-memory file that now holds exactly `size` bytes of
