@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -56,13 +57,30 @@ bool ColourNear(Uint32 a, Uint32 b) {
   return true;
 }
 
-std::string TempPath(const std::string& name) {
-  static const std::string folder = [] {
+namespace {
+
+// A folder of this test binary's own, removed with all it holds at exit.
+struct TempFolder {
+  TempFolder() {
     const char* base = getenv("TMPDIR");
-    std::string pattern = std::string(base ? base : "/tmp") + "/velm2-test-XXXXXX";
-    return std::string(mkdtemp(pattern.data()) ? pattern : "/tmp");
-  }();
-  return folder + "/" + name;
+    path = std::string(base ? base : "/tmp") + "/velm2-test-XXXXXX";
+    if (!mkdtemp(path.data())) {
+      path = "/tmp";
+    }
+  }
+  ~TempFolder() {
+    if (path != "/tmp") {
+      std::filesystem::remove_all(path);
+    }
+  }
+  std::string path;
+};
+
+}  // namespace
+
+std::string TempPath(const std::string& name) {
+  static const TempFolder folder;
+  return folder.path + "/" + name;
 }
 
 std::string WriteTempFile(const std::string& name, const std::string& bytes) {
