@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <sstream>
 
 #include "board/levelfile.h"
@@ -40,23 +39,6 @@ std::string LevelBytes(const std::string& text) {
 void LoadBoardText(CLevel* board, const std::string& text) {
   const std::string path = WriteTempFile("board.lev", LevelBytes(text));
   EXPECT_EQ(Output([&] { board->Load(path.c_str()); }), "Load Level '" + path + "'... OK\n");
-}
-
-int DirectionOf(char letter) {
-  const std::string letters = "UDLR";
-  const int codes[] = {DIR_UP, DIR_DOWN, DIR_LEFT, DIR_RIGHT, 0};
-  return codes[std::min(letters.find(letter), letters.size())];
-}
-
-void PlaySolution(CLevel* board, const std::string& solution) {
-  for (size_t step = 0; step < solution.size() && solution[step] != '\n'; step++) {
-    const char letter = solution[step];
-    const int pushes = board->pushCount;
-    ASSERT_TRUE(board->Move(DirectionOf(toupper(letter)))) << "step " << step + 1 << " " << letter;
-    ASSERT_EQ(board->pushCount != pushes, isupper(letter) != 0)
-        << "step " << step + 1 << " '" << letter << "' pushes by the other case";
-    board->AnimateTiles(1);  // ends every glide
-  }
 }
 
 std::string Counters(const CLevel& board) {

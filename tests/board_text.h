@@ -25,14 +25,6 @@ std::string LevelBytes(const std::string& text);
 // Loads a text level into `board` through a level file, as the game does.
 void LoadBoardText(CLevel* board, const std::string& text);
 
-// The direction code of a letter U, D, L or R; 0 for any other.
-int DirectionOf(char letter);
-
-// Plays a solution's letters through CLevel::Move, ending every glide; fails
-// the test at a letter that is no step or that pushes where it is lower case
-// (or does not where it is upper case). A final line feed is no letter.
-void PlaySolution(CLevel* board, const std::string& solution);
-
 inline int KindAt(const CLevel& board, int column, int row) {
   return board.objectLayer[row][column].kind;
 }

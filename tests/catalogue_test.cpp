@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -73,15 +73,9 @@ std::string Bmp(int width, int height, int depth) {
 // What a command printed on standard output, and its exit status: 124 when it
 // had to be stopped after 20 seconds.
 std::pair<std::string, int> Command(const std::string& command) {
-  std::pair<std::string, int> run;
-  FILE* pipe = popen(("timeout 20 " + command + " 2>/dev/null").c_str(), "r");
-  char buffer[4096];
-  for (size_t count; (count = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    run.first.append(buffer, count);
-  }
-  const int status = pclose(pipe);
-  run.second = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  const std::string output = TempPath("command-output");
+  const int status = system(("timeout 20 " + command + " >" + output + " 2>/dev/null").c_str());
+  return {ReadFile(output), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 // The built programs stand next to this test binary.

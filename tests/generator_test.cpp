@@ -12,12 +12,13 @@
 
 namespace {
 
-// Plays a solution through CLevel::Move, every letter a step and upper case
-// exactly where it pushes, and expects the level solved in `pushes` pushes.
+// Replays a solution, every letter a step and upper case exactly where it
+// pushes, and expects the level solved in `pushes` pushes.
 void ExpectSolves(const std::string& text, const std::string& solution, int pushes) {
   CLevel board;
   LoadBoardText(&board, text);
-  PlaySolution(&board, solution);
+  std::string error;
+  EXPECT_TRUE(ReplayMoves(&board, solution, &error)) << error;
   EXPECT_EQ(board.pushCount, pushes);
   EXPECT_TRUE(IsSolved(board));
 }

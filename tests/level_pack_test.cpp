@@ -36,7 +36,8 @@ TEST(LevelPackTest, EveryLevelIsBuiltFromItsSourceAndSolvedByItsStoredSolution) 
     EXPECT_EQ(Output([&] { harness.game.LoadLevel(number); }),
               "Load Level '" + entry + "'... OK\n");
     EXPECT_EQ(harness.board.boxCount, boxes);
-    PlaySolution(&harness.board, ReadFile(source + ".solution"));
+    std::string error;
+    EXPECT_TRUE(ReplayMoves(&harness.board, ReadFile(source + ".solution"), &error)) << error;
     EXPECT_EQ(std::make_pair(harness.board.moveCount, harness.board.pushCount),
               std::make_pair(moves, pushes));
     EXPECT_TRUE(IsSolved(harness.board));

@@ -27,20 +27,14 @@ desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop 
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml >"$work/appstream.txt" ||
   { cat "$work/appstream.txt"; fail "metainfo not valid"; }
 
-# Starts the installed game from folder $1 with the other arguments, waits for
-# its window, runs the keys that follow "--", and checks that Escape ends it
-# well. The game's output is left in $work/out.txt.
+# Starts the installed game from folder $1 with the argument $2, waits for its
+# window, presses the keys that follow, and checks that Escape ends it well.
+# The game's output is left in $work/out.txt.
 play() {
   local dir=$1
-  shift
-  local args=()
-  while [ "$1" != -- ]; do
-    args+=("$1")
-    shift
-  done
-  shift
-  (cd "$dir" && exec "$root/usr/games/velm2" "${args[@]}") >"$work/out.txt" 2>"$work/err.txt" &
+  (cd "$dir" && exec "$root/usr/games/velm2" "$2") >"$work/out.txt" 2>"$work/err.txt" &
   game_pid=$!
+  shift 2
   find_window 10 || { cat "$work/out.txt"; fail "no window from $dir"; }
   focus_window
   # One xdotool for all keys keeps the timing even on a busy machine: each is
@@ -65,13 +59,13 @@ first=$(sed -n 1p "$pack/list")
 second=$(sed -n 2p "$pack/list")
 read -r -a keys <<<"$(solution_keys "level/source/${first%.lev}.solution")"
 mkdir "$work/home"
-play "$work/home" -window -- "${keys[@]}" space
+play "$work/home" -window "${keys[@]}" space
 grep -qx "Load Level 'level/standart/$second'... OK" "$work/out.txt" ||
   { cat "$work/out.txt"; fail "no level-complete screen after the solution of $first"; }
 
 # From /, a level path relative to / means that file, not one in the data folder.
 cp "$pack/$first" "$work/home/mine.lev"
-play / "${work#/}/home/mine.lev" --
+play / "${work#/}/home/mine.lev"
 grep -qx "Load Level '/${work#/}/home/mine.lev'... OK" "$work/out.txt" ||
   { cat "$work/out.txt"; fail "the level named from / did not load"; }
 echo "package: built, clean under lintian, plays from a home folder and from /"

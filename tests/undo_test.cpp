@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "board/replay.h"
 #include "tests/board_text.h"
 
 namespace {
@@ -21,7 +22,7 @@ class UndoTest : public testing::Test {
   // Takes the next `count` steps of the round trip, each glide ended first.
   void Walk(int count) {
     for (int end = steps + count; steps < end; steps++) {
-      ASSERT_TRUE(board.Move(DirectionOf(ROUND_TRIP[steps % ROUND_TRIP.size()])))
+      ASSERT_TRUE(board.Move(DirectionOfLetter(ROUND_TRIP[steps % ROUND_TRIP.size()])))
           << "step " << steps;
       board.AnimateTiles(1);  // ends every glide
     }

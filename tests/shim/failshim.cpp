@@ -47,10 +47,6 @@ const auto NO_SURFACE = static_cast<SDL_Surface*>(nullptr);
 
 extern "C" {
 
-int SDL_Init(Uint32 flags) {
-  return Call("SDL_Init", __builtin_return_address(0), -1, flags);
-}
-
 SDL_Surface* SDL_SetVideoMode(int width, int height, int depth, Uint32 flags) {
   return Call("SDL_SetVideoMode", __builtin_return_address(0), NO_SURFACE, width, height, depth,
               flags);
