@@ -100,6 +100,7 @@ TEST(Catalogue, LevelFiles) {
       {Fifo(TempPath("level-fifo")), "can't open file", false},
       {"/dev/zero", "can't open file", false},
       {WriteTempFile("empty.lev", ""), "wrong file lenght", false},
+      {WriteTempFile("short.lev", nook.substr(0, nook.size() - 1)), "wrong file lenght", false},
       {Huge(TempPath("huge.lev")), "wrong file format", true},  // read as far as it goes
   };
   // Cut anywhere in its header, a level is refused and the board kept.
