@@ -48,8 +48,33 @@ void SolvePackLevel(benchmark::State& state, const std::string& path, bool moveO
   Report(state, result);
 }
 
-// The whole pack one level after the other, in processor time: how many are
-// proven, the states per second over the pack and the largest tables.
+// What a set of levels took: how many were proven, the processor time, the
+// states searched and the largest tables.
+struct Totals {
+  int proven = 0;
+  double seconds = 0;
+  uint64_t states = 0;
+  size_t peak = 0;
+
+  // Solves one level and returns its processor time.
+  double Solve(const CLevel& level, const SolverOptions& options) {
+    const std::clock_t start = std::clock();
+    const SolveResult result = SolveLevel(level, options);
+    const double used = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    proven += result.outcome == SOLVE_SOLVED && result.pushOptimal;
+    seconds += used;
+    states += result.states;
+    peak = std::max(peak, result.peakBytes);
+    return used;
+  }
+  void Report(benchmark::State& state) const {
+    state.counters["proven"] = proven;
+    state.counters["states/s"] = states / std::max(seconds, 1e-9);
+    state.counters["peakMB"] = peak / 1048576.0;
+  }
+};
+
+// The whole pack one level after the other.
 void BM_SolvePack(benchmark::State& state) {
   std::vector<std::unique_ptr<CLevel>> levels;
   for (const std::string& path : PackLevels()) {
@@ -57,21 +82,12 @@ void BM_SolvePack(benchmark::State& state) {
     levels.back()->Load(path.c_str());
   }
   for (auto _ : state) {
-    int proven = 0;
-    double seconds = 0;
-    uint64_t states = 0;
-    size_t peak = 0;
+    Totals totals;
     for (const auto& level : levels) {
-      const SolveResult result = SolveLevel(*level, SolverOptions());
-      proven += result.pushOptimal;
-      seconds += result.seconds;
-      states += result.states;
-      peak = std::max(peak, result.peakBytes);
+      totals.Solve(*level, SolverOptions());
     }
+    totals.Report(state);
     state.counters["levels"] = static_cast<double>(levels.size());
-    state.counters["proven"] = proven;
-    state.counters["states/s"] = states / std::max(seconds, 1e-9);
-    state.counters["peakMB"] = peak / 1048576.0;
   }
 }
 BENCHMARK(BM_SolvePack)->Unit(benchmark::kSecond)->MeasureProcessCPUTime();
@@ -107,33 +123,22 @@ void BM_SolveClassicRooms(benchmark::State& state) {
   SolverOptions options;
   options.seconds = 10;
   for (auto _ : state) {
-    int proven = 0;
+    Totals totals;
     int quick = 0;
     double slowest = 0;
     int slowestIndex = 0;
-    double seconds = 0;
-    uint64_t states = 0;
-    size_t peak = 0;
     for (int i = 0; i < count; i++) {
-      const std::clock_t start = std::clock();
-      const SolveResult result = SolveLevel(*levels[i], options);
-      const double used = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-      proven += result.outcome == SOLVE_SOLVED && result.pushOptimal;
+      const double used = totals.Solve(*levels[i], options);
       quick += used <= 0.1;
       if (used > slowest) {
         slowest = used;
         slowestIndex = i;
       }
-      seconds += used;
-      states += result.states;
-      peak = std::max(peak, result.peakBytes);
     }
-    state.counters["proven"] = proven;
+    totals.Report(state);
     state.counters["within0.1s"] = quick / static_cast<double>(count);
     state.counters["slowest_s"] = slowest;
-    state.counters["total_s"] = seconds;
-    state.counters["states/s"] = states / std::max(seconds, 1e-9);
-    state.counters["peakMB"] = peak / 1048576.0;
+    state.counters["total_s"] = totals.seconds;
     state.SetLabel("slowest room:\n" + squares[slowestIndex]);
   }
 }
