@@ -20,10 +20,6 @@ size_t Read(SDL_RWops* context, void* bytes, size_t size, size_t count) {
   return fread(bytes, size, count, File(context));
 }
 
-size_t Write(SDL_RWops* context, const void* bytes, size_t size, size_t count) {
-  return fwrite(bytes, size, count, File(context));
-}
-
 int Close(SDL_RWops* context) {
   const int result = fclose(File(context)) == 0 ? 0 : -1;
   free(context);
@@ -45,8 +41,8 @@ extern "C" SDL_RWops* SDL_RWFromFile(const char* path, const char* mode) {
     return nullptr;
   }
   context->seek = Seek;
+  // The game only reads files; nothing writes through this.
   context->read = Read;
-  context->write = Write;
   context->close = Close;
   context->hidden.unknown.data1 = file;
   return context;
