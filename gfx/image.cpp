@@ -90,53 +90,72 @@ std::vector<Uint8> ReadBmpFile(const char* path) {
   return file;
 }
 
-// Reads a BMP and keys out pure magenta in the file's own pixel format (for a
-// palette picture, the palette entry nearest to magenta).
-SDL_Surface* ReadKeyedBmp(const char* path) {
+#ifdef __EMSCRIPTEN__
+// The browser's library keeps no colour key and has no opaque display format:
+// there pure magenta becomes see-through instead, and the picture is
+// converted with its alpha.
+SDL_Surface* KeyedDisplayFormat(SDL_Surface* picture) {
+  if (picture->format->BytesPerPixel != 4 || SDL_LockSurface(picture) != 0) {
+    return nullptr;
+  }
+  const Uint32 alpha = picture->format->Amask;
+  const Uint32 key = SDL_MapRGB(picture->format, 255, 0, 255) & ~alpha;
+  for (int y = 0; y < picture->h; y++) {
+    Uint32* row =
+        reinterpret_cast<Uint32*>(static_cast<Uint8*>(picture->pixels) + y * picture->pitch);
+    for (int x = 0; x < picture->w; x++) {
+      if ((row[x] & ~alpha) == key) {
+        row[x] &= ~alpha;
+      }
+    }
+  }
+  SDL_UnlockSurface(picture);
+  return SDL_DisplayFormatAlpha(picture);
+}
+#else
+// Keys out pure magenta in the file's own pixel format (for a palette
+// picture, the palette entry nearest to magenta); the conversion carries the
+// key over.
+SDL_Surface* KeyedDisplayFormat(SDL_Surface* picture) {
+  SDL_SetColorKey(picture, SDL_SRCCOLORKEY | SDL_RLEACCEL,
+                  SDL_MapRGB(picture->format, 255, 0, 255));
+  return SDL_DisplayFormat(picture);
+}
+#endif
+
+// What both loaders share: read, key and convert, with one error line, led by
+// the loader's name, for whatever failed.
+SDL_Surface* ReadDisplayFormat(const char* path, const char* loader) {
   std::vector<Uint8> file = ReadBmpFile(path);
-  if (file.empty()) {
-    return nullptr;
-  }
-  SDL_Surface* picture = SDL_LoadBMP_RW(SDL_RWFromConstMem(file.data(), file.size()), 1);
-  if (picture) {
-    SDL_SetColorKey(picture, SDL_SRCCOLORKEY | SDL_RLEACCEL,
-                    SDL_MapRGB(picture->format, 255, 0, 255));
-  }
-  return picture;
-}
-
-}  // namespace
-
-SDL_Surface* LoadImage(const char* path) {
-  SDL_Surface* picture = ReadKeyedBmp(path);
-  if (!picture) {
-    printf("ERROR LoadImage: can't load image %s\n", path);
-    return nullptr;
-  }
-  SDL_Surface* converted = SDL_DisplayFormat(picture);
-  SDL_FreeSurface(picture);
-  // Said aloud: the picture would otherwise just be missing from the screen.
-  if (!converted) {
-    printf("ERROR LoadImage: can't convert image %s. %s\n", path, SDL_GetError());
-  }
-  return converted;
-}
-
-SDL_Surface* LoadTexture(const char* path, int width, int height) {
-  SDL_Surface* picture = ReadKeyedBmp(path);
+  SDL_Surface* picture =
+      file.empty() ? nullptr : SDL_LoadBMP_RW(SDL_RWFromConstMem(file.data(), file.size()), 1);
   // An empty picture could never advance the tiling loop.
   if (picture && (picture->w == 0 || picture->h == 0)) {
     FreeImage(picture);
     picture = nullptr;
   }
   if (!picture) {
-    printf("ERROR LoadTexture: can't load image %s\n", path);
+    printf("ERROR %s: can't load image %s\n", loader, path);
     return nullptr;
   }
-  SDL_Surface* converted = SDL_DisplayFormat(picture);
+  SDL_Surface* converted = KeyedDisplayFormat(picture);
   FreeImage(picture);
+  // Said aloud: the picture would otherwise just be missing from the screen.
   if (!converted) {
-    printf("ERROR LoadTexture: can't convert image %s. %s\n", path, SDL_GetError());
+    printf("ERROR %s: can't convert image %s. %s\n", loader, path, SDL_GetError());
+  }
+  return converted;
+}
+
+}  // namespace
+
+SDL_Surface* LoadImage(const char* path) {
+  return ReadDisplayFormat(path, "LoadImage");
+}
+
+SDL_Surface* LoadTexture(const char* path, int width, int height) {
+  SDL_Surface* converted = ReadDisplayFormat(path, "LoadTexture");
+  if (!converted) {
     return nullptr;
   }
 
@@ -149,6 +168,9 @@ SDL_Surface* LoadTexture(const char* path, int width, int height) {
     FreeImage(converted);
     return nullptr;
   }
+  // Where the picture is see-through the texture stays black; a new surface
+  // starts black here, but clear in the browser.
+  SDL_FillRect(texture, nullptr, SDL_MapRGB(texture->format, 0, 0, 0));
 
   SDL_Rect source = {0, 0, static_cast<Uint16>(converted->w), static_cast<Uint16>(converted->h)};
   for (int y = 0; y < height; y += converted->h) {

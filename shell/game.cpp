@@ -53,9 +53,12 @@ void CGame::LoadImages() {
   // Glyphs are cut from anywhere in the sheet, and a run-length coded sheet
   // is walked from its top row for every one of them: the HUD's 140 glyphs
   // took longer than the whole board. Plain colour keying draws the same.
+  // The browser's library keys with alpha, never run-length coded.
+#ifndef __EMSCRIPTEN__
   if (fontSheet) {
     SDL_SetColorKey(fontSheet, SDL_SRCCOLORKEY, fontSheet->format->colorkey);
   }
+#endif
   font = new SDL_Font;
   font->SetSheet(fontSheet, 7, 14);
   printf("Loadind image data... OK\n");

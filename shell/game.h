@@ -95,6 +95,16 @@ class CGame {
 
 extern CGame* theGame;
 
+// Reads the command line ("-window", or the path of a level to play first),
+// starts the library, sets `theGame` up and loads the first level. 0, or -1
+// (after an error line) when the game cannot run.
+int StartGame(int argc, char* argv[]);
+
+// One turn of the main loop with `theGame`: the frame's events, a pause of
+// `pause` milliseconds (none for 0, where the caller paces the frames), then
+// the frame drawn and shown.
+void LoopFrame(float* previousSeconds, Uint32 pause);
+
 // Step `theGame` to the previous or next level of the pack; at either end the
 // level starts over.
 void PrevLevel();
@@ -106,7 +116,8 @@ void NextLevel();
 float FrameTime(Uint32 ticks, float* previousSeconds);
 
 // The PC set-1 scan code of a key, from the scan code that the named video
-// driver reports. X11 reports X key codes, which are set-1 codes plus 8.
+// driver reports. X11 reports X key codes, which are set-1 codes plus 8; in
+// the browser only Minus, Equals and Backspace get theirs, every other key 0.
 Uint8 PcScanCode(Uint8 scancode, const char* videoDriver);
 
 // The HUD's process-wide state: tick of the last frame-rate refresh, the

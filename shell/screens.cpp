@@ -30,6 +30,23 @@ Uint8 PcScanCode(Uint8 scancode, const char* videoDriver) {
   if (videoDriver && strcmp(videoDriver, "x11") == 0 && scancode >= 8) {
     return scancode - 8;
   }
+  // The browser's library reports its own numbers, which differ between
+  // browsers (Chromium first, then others) and give letters the PC's codes
+  // of Minus, Equals and Backspace: only these three keys count there.
+  if (videoDriver && strcmp(videoDriver, "emscripten_sdl_driver") == 0) {
+    switch (scancode) {
+      case 189:
+      case 45:
+        return SCAN_MINUS;
+      case 187:
+      case 46:
+        return SCAN_EQUALS;
+      case 42:
+        return SCAN_BACKSPACE;
+      default:
+        return 0;
+    }
+  }
   return scancode;
 }
 

@@ -46,14 +46,30 @@ TEST(FrameTime, IsTheSecondsSinceThePreviousFrameAsFloats) {
   EXPECT_NEAR(FrameTime(2516, &previous), 0.016f, 1e-6f);
 }
 
-TEST(PcScanCode, MainKeyboardMinusPlusBackspaceActOnX11AsOnThePc) {
+TEST(PcScanCode, MainKeyboardMinusPlusBackspaceActOnX11AndInTheBrowserAsOnThePc) {
   // X key codes are set-1 codes plus 8; the keypad's minus and plus must not act.
+  // The browser's codes differ between browsers, and there I, J and K report
+  // the PC's codes of Minus, Equals and Backspace.
+  const char* web = "emscripten_sdl_driver";
   const struct {
     Uint8 reported;
     const char* driver;
     Uint8 pc;
-  } keys[] = {{20, "x11", SCAN_MINUS}, {21, "x11", SCAN_EQUALS}, {22, "x11", SCAN_BACKSPACE},
-              {82, "x11", 74},         {86, "x11", 78},          {12, "windib", SCAN_MINUS}};
+  } keys[] = {{20, "x11", SCAN_MINUS},
+              {21, "x11", SCAN_EQUALS},
+              {22, "x11", SCAN_BACKSPACE},
+              {82, "x11", 74},
+              {86, "x11", 78},
+              {12, "windib", SCAN_MINUS},
+              {189, web, SCAN_MINUS},
+              {45, web, SCAN_MINUS},
+              {187, web, SCAN_EQUALS},
+              {46, web, SCAN_EQUALS},
+              {42, web, SCAN_BACKSPACE},
+              {12, web, 0},
+              {13, web, 0},
+              {14, web, 0},
+              {55, web, 0}};
   for (const auto& key : keys) {
     EXPECT_EQ(PcScanCode(key.reported, key.driver), key.pc) << +key.reported << key.driver;
   }
@@ -78,6 +94,25 @@ TEST_F(ShellTest, KeyDownsActOnTheKeysHeldNowAndTheFramesModifiers) {
   SDL_Event quit = Event(SDL_QUIT);
   game.HandleEvent(&quit, KMOD_NONE);
   EXPECT_EQ(game.screenState, GAME_QUIT);
+}
+
+TEST_F(ShellTest, ALoopFrameHandlesEveryWaitingEventThenDrawsEvenAfterQuit) {
+  SDL_Event next = Event(SDL_KEYUP, SCAN_EQUALS);
+  SDL_Event quit = Event(SDL_QUIT);
+  SDL_PushEvent(&next);
+  SDL_PushEvent(&quit);
+  SDL_FillRect(game.screen, nullptr, 0);
+  float previous = 0;
+  LoopFrame(&previous, 1);
+  EXPECT_EQ(game.screenState, GAME_QUIT);
+  EXPECT_EQ(game.levelNumber, 1u) << "a quitting frame plays on no level";
+  EXPECT_GT(previous, 0.0f);
+  EXPECT_FLOAT_EQ(game.frameTime, previous) << "the first frame counts from the start";
+  EXPECT_TRUE(ColourNear(Pixel(1, 1), 0xffffff)) << "the pointer is drawn";
+
+  game.screenState = GAME_PLAY;
+  LoopFrame(&previous, 0);
+  EXPECT_EQ(game.levelNumber, 2u) << "the release waits for the next play frame";
 }
 
 TEST_F(ShellTest, TheMouseOnlyMovesThePointerWhichIsDrawnLastInEveryState) {
