@@ -65,6 +65,53 @@ bool ExpectLine(const std::vector<std::string>& lines, size_t line, const std::s
   return true;
 }
 
+// The header lines of a text level; -1 for what they leave out.
+struct TextHeader {
+  int boxCount = -1;
+  int hero[2] = {-1, -1};
+  std::string info[INFO_TEXT_COUNT];
+  bool infoSeen[INFO_TEXT_COUNT] = {};
+};
+
+// Reads the header lines from `*line` up to the "objects" line or the end.
+bool ParseHeaderLines(const std::vector<std::string>& lines, size_t* line, TextHeader* header,
+                      std::string* error) {
+  for (; *line < lines.size() && lines[*line] != "objects"; (*line)++) {
+    const std::string& text = lines[*line];
+    const size_t space = text.find(' ');
+    const std::string key = text.substr(0, space);
+    const std::string value = space == std::string::npos ? "" : text.substr(space + 1);
+    const bool isInfo = key.size() == 5 && key.compare(0, 4, "info") == 0 && key[4] >= '1' &&
+                        key[4] < '1' + INFO_TEXT_COUNT;
+    const int infoIndex = isInfo ? key[4] - '1' : 0;
+    std::string fault;
+    if (key == "boxes") {
+      if (header->boxCount >= 0 || !ParseBytes(value, &header->boxCount, 1)) {
+        fault = "expected one boxes line with a number 0 to 255";
+      }
+    } else if (key == "hero") {
+      if (header->hero[0] >= 0 || !ParseBytes(value, header->hero, 2)) {
+        fault = "expected one hero line with a column and a row, each 0 to 255";
+      }
+    } else if (isInfo) {
+      if (header->infoSeen[infoIndex] ||
+          static_cast<int>(value.size()) > INFO_TEXT_LIMITS[infoIndex]) {
+        fault = "expected one " + key + " line with at most " +
+                std::to_string(INFO_TEXT_LIMITS[infoIndex]) + " bytes of text";
+      }
+      header->infoSeen[infoIndex] = true;
+      header->info[infoIndex] = value;
+    } else {
+      fault = "expected boxes, hero, info1 to info5 or objects";
+    }
+    if (!fault.empty()) {
+      *error = LineName(*line) + ": " + fault + " but found '" + text + "'";
+      return false;
+    }
+  }
+  return true;
+}
+
 void AppendLayer(const std::string& kinds, std::string* text) {
   for (int row = 0; row < BOARD_ROWS; row++) {
     for (int column = 0; column < BOARD_COLUMNS; column++) {
@@ -163,42 +210,10 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
       line.pop_back();
     }
   }
-  int boxCount = -1;
-  int hero[2] = {-1, -1};
-  std::string info[INFO_TEXT_COUNT];
-  bool infoSeen[INFO_TEXT_COUNT] = {};
-
+  TextHeader header;
   size_t line = 0;
-  for (; line < lines.size() && lines[line] != "objects"; line++) {
-    const size_t space = lines[line].find(' ');
-    const std::string key = lines[line].substr(0, space);
-    const std::string value = space == std::string::npos ? "" : lines[line].substr(space + 1);
-    const bool isInfo = key.size() == 5 && key.compare(0, 4, "info") == 0 && key[4] >= '1' &&
-                        key[4] < '1' + INFO_TEXT_COUNT;
-    const int infoIndex = isInfo ? key[4] - '1' : 0;
-    std::string fault;
-    if (key == "boxes") {
-      if (boxCount >= 0 || !ParseBytes(value, &boxCount, 1)) {
-        fault = "expected one boxes line with a number 0 to 255";
-      }
-    } else if (key == "hero") {
-      if (hero[0] >= 0 || !ParseBytes(value, hero, 2)) {
-        fault = "expected one hero line with a column and a row, each 0 to 255";
-      }
-    } else if (isInfo) {
-      if (infoSeen[infoIndex] || static_cast<int>(value.size()) > INFO_TEXT_LIMITS[infoIndex]) {
-        fault = "expected one " + key + " line with at most " +
-                std::to_string(INFO_TEXT_LIMITS[infoIndex]) + " bytes of text";
-      }
-      infoSeen[infoIndex] = true;
-      info[infoIndex] = value;
-    } else {
-      fault = "expected boxes, hero, info1 to info5 or objects";
-    }
-    if (!fault.empty()) {
-      *error = LineName(line) + ": " + fault + " but found '" + lines[line] + "'";
-      return false;
-    }
+  if (!ParseHeaderLines(lines, &line, &header, error)) {
+    return false;
   }
 
   std::string objects;
@@ -212,6 +227,7 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
     return false;
   }
 
+  int* const hero = header.hero;
   if (hero[0] < 0) {
     int heroes = 0;
     for (size_t cell = 0; cell < LEVEL_LAYER_SIZE; cell++) {
@@ -227,21 +243,21 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
       return false;
     }
   }
-  if (boxCount < 0) {
-    boxCount = 0;
+  if (header.boxCount < 0) {
+    header.boxCount = 0;
     for (char kind : objects) {
-      boxCount += kind == TILE_BOX;
+      header.boxCount += kind == TILE_BOX;
     }
   }
 
   *bytes = LEVEL_MAGIC;
   *bytes += static_cast<char>(hero[0]);
   *bytes += static_cast<char>(hero[1]);
-  *bytes += static_cast<char>(boxCount);
-  for (const std::string& text : info) {
+  *bytes += static_cast<char>(header.boxCount);
+  for (const std::string& text : header.info) {
     *bytes += static_cast<char>(text.size());
   }
-  for (const std::string& text : info) {
+  for (const std::string& text : header.info) {
     *bytes += text;
   }
   *bytes += objects;
