@@ -73,11 +73,11 @@ bool Checker::ReadBytes(const std::string& bytes, Board* board) {
   // The game takes nothing for a negative count and passes over the whole of a
   // count too large for its buffer, so the layers lie where the header says.
   for (int index = 0; index < INFO_TEXT_COUNT; index++) {
-    const int length = header.infoLength[index];
-    if (length < 0 || length > INFO_TEXT_LIMITS[index]) {
+    if (!header.InfoLengthFits(index)) {
       Add(LevelProblem::IN_INFO, index, 0,
-          "info text " + std::to_string(index + 1) + " has a length of " + std::to_string(length) +
-              ", outside 0 to " + std::to_string(INFO_TEXT_LIMITS[index]));
+          "info text " + std::to_string(index + 1) + " has a length of " +
+              std::to_string(header.infoLength[index]) + ", outside 0 to " +
+              std::to_string(INFO_TEXT_LIMITS[index]));
     }
   }
   const size_t size = header.size;

@@ -280,7 +280,7 @@ bool LevelBytesToText(const std::string& bytes, std::string* text, std::string* 
   std::string info[INFO_TEXT_COUNT];
   for (int index = 0; index < INFO_TEXT_COUNT; index++) {
     const int length = header.infoLength[index];
-    if (length < 0 || length > INFO_TEXT_LIMITS[index]) {
+    if (!header.InfoLengthFits(index)) {
       *error = "info text " + std::to_string(index + 1) + ": expected a length of 0 to " +
                std::to_string(INFO_TEXT_LIMITS[index]) + " but found " + std::to_string(length);
       return false;

@@ -64,6 +64,11 @@ struct LevelHeader {
   size_t objectsAt = 0;
   size_t groundAt = 0;
   size_t size = 0;  // of the whole level, up to the end of its ground layer
+
+  // True when info text `index` has a length of 0 up to its limit.
+  bool InfoLengthFits(int index) const {
+    return infoLength[index] >= 0 && infoLength[index] <= INFO_TEXT_LIMITS[index];
+  }
 };
 
 LevelHeader ReadLevelHeader(const std::string& bytes);
