@@ -1,4 +1,5 @@
-// levelfile.cpp: converting level files to and from their text picture.
+// levelfile.cpp: the layout of level files, and converting them to and from
+// their text picture.
 #include "board/levelfile.h"
 
 #include <algorithm>

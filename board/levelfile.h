@@ -1,4 +1,5 @@
-// levelfile.h: level files as text, a readable picture of the board.
+// levelfile.h: where the parts of a level file lie, and level files as text,
+// a readable picture of the board.
 //
 // A text level is a few header lines, then the object layer and the ground
 // layer, each as 20 lines of 25 characters, one per cell, the character giving
