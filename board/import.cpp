@@ -48,6 +48,110 @@ bool IsNote(const std::string& line) {
   return colon != std::string::npos && colon > 0 && line.find_first_of(" \t") > colon;
 }
 
+// A classic picture as a grid: squares past the end of a short row are floor.
+struct Picture {
+  explicit Picture(const ClassicLevel& level) : lines(level.rows) {
+    rows = static_cast<int>(lines.size());
+    for (const std::string& line : lines) {
+      columns = std::max(columns, static_cast<int>(line.size()));
+    }
+  }
+  char Square(int column, int row) const {
+    const std::string& line = lines[row];
+    return column < static_cast<int>(line.size()) ? line[column] : ' ';
+  }
+  const std::vector<std::string>& lines;
+  int columns = 0;
+  int rows = 0;
+};
+
+struct SquareCounts {
+  int players = 0;
+  int boxes = 0;
+  int goals = 0;
+  int playerColumn = 0;  // of the last player found
+  int playerRow = 0;
+};
+
+SquareCounts CountSquares(const Picture& picture) {
+  SquareCounts counts;
+  for (int row = 0; row < picture.rows; row++) {
+    for (int column = 0; column < picture.columns; column++) {
+      const char what = picture.Square(column, row);
+      if (what == '@' || what == '+') {
+        counts.players++;
+        counts.playerColumn = column;
+        counts.playerRow = row;
+      }
+      counts.boxes += what == '$' || what == '*';
+      counts.goals += what == '.' || what == '*' || what == '+';
+    }
+  }
+  return counts;
+}
+
+// Marks in `floored` the squares the player reaches from (column, row), boxes
+// pushed aside. False, with the square it leaves from, when the player can
+// walk off the picture.
+bool FloodFloors(const Picture& picture, int column, int row,
+                 std::vector<std::vector<bool>>* floored, int* escapeColumn, int* escapeRow) {
+  floored->assign(picture.rows, std::vector<bool>(picture.columns, false));
+  std::vector<std::pair<int, int>> open = {{column, row}};
+  (*floored)[row][column] = true;
+  while (!open.empty()) {
+    const auto [atColumn, atRow] = open.back();
+    open.pop_back();
+    const int steps[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+    for (const auto& step : steps) {
+      const int x = atColumn + step[0];
+      const int y = atRow + step[1];
+      if (x < 0 || x >= picture.columns || y < 0 || y >= picture.rows) {
+        *escapeColumn = atColumn;
+        *escapeRow = atRow;
+        return false;
+      }
+      if (!(*floored)[y][x] && picture.Square(x, y) != '#') {
+        (*floored)[y][x] = true;
+        open.push_back({x, y});
+      }
+    }
+  }
+  return true;
+}
+
+// The text level: square (c, r) becomes the tiles anchored at cell (2c, 2r).
+std::string LayersText(const Picture& picture, const std::vector<std::vector<bool>>& floored,
+                       const std::string& title) {
+  std::string objects[BOARD_ROWS];
+  std::string ground[BOARD_ROWS];
+  for (int row = 0; row < BOARD_ROWS; row++) {
+    objects[row] = ground[row] = std::string(BOARD_COLUMNS, '.');
+  }
+  for (int row = 0; row < picture.rows; row++) {
+    for (int column = 0; column < picture.columns; column++) {
+      const char what = picture.Square(column, row);
+      char& object = objects[2 * row][2 * column];
+      char& floor = ground[2 * row][2 * column];
+      object = what == '#' ? '#' : strchr("$*", what) ? '$' : strchr("@+", what) ? '@' : '.';
+      if (strchr(".*+", what)) {
+        floor = 'o';
+      } else if (floored[row][column] || what == '$' || what == '@') {
+        floor = '_';
+      }
+    }
+  }
+  std::string text = title.empty() ? "" : "info1 " + title + "\n";
+  text += "objects\n";
+  for (const std::string& row : objects) {
+    text += row + "\n";
+  }
+  text += "ground\n";
+  for (const std::string& row : ground) {
+    text += row + "\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 std::vector<ClassicLevel> ParseClassicLevels(const std::string& text) {
@@ -113,99 +217,32 @@ std::string ShortenTitle(const std::string& title, size_t limit) {
 }
 
 bool ClassicToLevelText(const ClassicLevel& level, std::string* text, std::string* error) {
-  const int rows = static_cast<int>(level.rows.size());
-  int columns = 0;
-  for (const std::string& row : level.rows) {
-    columns = std::max(columns, static_cast<int>(row.size()));
-  }
+  const Picture picture(level);
   const std::string name =
       "level " + std::to_string(level.number) + " (line " + std::to_string(level.line + 1) + ")";
-  if (columns > CLASSIC_COLUMNS || rows > CLASSIC_ROWS) {
-    *error = name + ": " + std::to_string(columns) + " x " + std::to_string(rows) +
+  if (picture.columns > CLASSIC_COLUMNS || picture.rows > CLASSIC_ROWS) {
+    *error = name + ": " + std::to_string(picture.columns) + " x " + std::to_string(picture.rows) +
              " squares, larger than the " + std::to_string(CLASSIC_COLUMNS) + " x " +
              std::to_string(CLASSIC_ROWS) + " the board holds";
     return false;
   }
-  auto square = [&](int column, int row) {
-    const std::string& line = level.rows[row];
-    return column < static_cast<int>(line.size()) ? line[column] : ' ';
-  };
-
-  int players = 0;
-  int boxes = 0;
-  int goals = 0;
-  int playerColumn = 0;
-  int playerRow = 0;
-  for (int row = 0; row < rows; row++) {
-    for (int column = 0; column < columns; column++) {
-      const char what = square(column, row);
-      if (what == '@' || what == '+') {
-        players++;
-        playerColumn = column;
-        playerRow = row;
-      }
-      boxes += what == '$' || what == '*';
-      goals += what == '.' || what == '*' || what == '+';
-    }
-  }
-  if (players != 1 || boxes == 0 || goals < boxes) {
+  const SquareCounts counts = CountSquares(picture);
+  if (counts.players != 1 || counts.boxes == 0 || counts.goals < counts.boxes) {
     *error = name + ": expected one player, a box and a goal for every box but found " +
-             std::to_string(players) + " players, " + std::to_string(boxes) + " boxes and " +
-             std::to_string(goals) + " goals";
+             std::to_string(counts.players) + " players, " + std::to_string(counts.boxes) +
+             " boxes and " + std::to_string(counts.goals) + " goals";
     return false;
   }
-
-  // Squares the player reaches, boxes pushed aside.
-  std::vector<std::vector<bool>> floored(rows, std::vector<bool>(columns, false));
-  std::vector<std::pair<int, int>> open = {{playerColumn, playerRow}};
-  floored[playerRow][playerColumn] = true;
-  while (!open.empty()) {
-    const auto [column, row] = open.back();
-    open.pop_back();
-    const int steps[4][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-    for (const auto& step : steps) {
-      const int x = column + step[0];
-      const int y = row + step[1];
-      if (x < 0 || x >= columns || y < 0 || y >= rows) {
-        *error = name + ", line " + std::to_string(level.line + row + 1) + ", column " +
-                 std::to_string(column) + ": the player can walk out of the walls here";
-        return false;
-      }
-      if (!floored[y][x] && square(x, y) != '#') {
-        floored[y][x] = true;
-        open.push_back({x, y});
-      }
-    }
+  std::vector<std::vector<bool>> floored;
+  int escapeColumn = 0;
+  int escapeRow = 0;
+  if (!FloodFloors(picture, counts.playerColumn, counts.playerRow, &floored, &escapeColumn,
+                   &escapeRow)) {
+    *error = name + ", line " + std::to_string(level.line + escapeRow + 1) + ", column " +
+             std::to_string(escapeColumn) + ": the player can walk out of the walls here";
+    return false;
   }
-
-  std::string objects[BOARD_ROWS];
-  std::string ground[BOARD_ROWS];
-  for (int row = 0; row < BOARD_ROWS; row++) {
-    objects[row] = ground[row] = std::string(BOARD_COLUMNS, '.');
-  }
-  for (int row = 0; row < rows; row++) {
-    for (int column = 0; column < columns; column++) {
-      const char what = square(column, row);
-      char& object = objects[2 * row][2 * column];
-      char& floor = ground[2 * row][2 * column];
-      object = what == '#' ? '#' : strchr("$*", what) ? '$' : strchr("@+", what) ? '@' : '.';
-      if (strchr(".*+", what)) {
-        floor = 'o';
-      } else if (floored[row][column] || what == '$' || what == '@') {
-        floor = '_';
-      }
-    }
-  }
-  const std::string title = ShortenTitle(level.title, TITLE_LIMIT);
-  *text = title.empty() ? "" : "info1 " + title + "\n";
-  *text += "objects\n";
-  for (const std::string& row : objects) {
-    *text += row + "\n";
-  }
-  *text += "ground\n";
-  for (const std::string& row : ground) {
-    *text += row + "\n";
-  }
+  *text = LayersText(picture, floored, ShortenTitle(level.title, TITLE_LIMIT));
   // What a whole picture can still get wrong here, such as every box on a
   // goal from the start, is what the level check finds.
   const std::vector<std::string> problems = CheckLevelContents(*text);

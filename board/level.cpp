@@ -10,28 +10,6 @@
 
 namespace {
 
-// Copies up to `size` bytes from `offset` on and moves the offset past them.
-// Where the bytes end the rest of the buffer keeps its earlier contents; the
-// first layer byte then notices the end.
-void TakeBytes(const std::string& bytes, size_t* offset, void* buffer, size_t size) {
-  if (*offset < bytes.size()) {
-    memcpy(buffer, bytes.data() + *offset, std::min(size, bytes.size() - *offset));
-  }
-  *offset += size;
-}
-
-// Takes an info text of `count` bytes into a buffer of `capacity`. Bytes past
-// the buffer are skipped, so the layers are still found after the text; a
-// negative count takes and skips nothing.
-void TakeInfoText(const std::string& bytes, size_t* offset, char* buffer, int capacity, int count) {
-  if (count <= 0) {
-    return;
-  }
-  const int kept = std::min(count, capacity);
-  TakeBytes(bytes, offset, buffer, kept);
-  *offset += count - kept;
-}
-
 void TakeLayer(const std::string& bytes, size_t offset, Tile (&layer)[BOARD_ROWS][BOARD_COLUMNS],
                int frame, int overhang) {
   for (int row = 0; row < BOARD_ROWS; row++) {
@@ -46,28 +24,31 @@ void TakeLayer(const std::string& bytes, size_t offset, Tile (&layer)[BOARD_ROWS
 }  // namespace
 
 bool FillLevel(const std::string& bytes, CLevel* level) {
-  // Everything is read into a copy and kept only when the bytes were complete,
-  // so bytes that end early leave the board as it was.
-  CLevel next = *level;
-  size_t offset = 0;
-  TakeBytes(bytes, &offset, next.magic, sizeof next.magic);
-  TakeBytes(bytes, &offset, &next.heroX, 1);
-  TakeBytes(bytes, &offset, &next.heroY, 1);
-  TakeBytes(bytes, &offset, &next.boxCount, 1);
-  TakeBytes(bytes, &offset, next.infoLength, sizeof next.infoLength);
-  TakeInfoText(bytes, &offset, next.infoText1, sizeof next.infoText1, next.infoLength[0]);
-  TakeInfoText(bytes, &offset, next.infoText2, sizeof next.infoText2, next.infoLength[1]);
-  TakeInfoText(bytes, &offset, next.infoText3, sizeof next.infoText3, next.infoLength[2]);
-  TakeInfoText(bytes, &offset, next.infoText4, sizeof next.infoText4, next.infoLength[3]);
-  TakeInfoText(bytes, &offset, next.infoText5, sizeof next.infoText5, next.infoLength[4]);
-
-  const size_t layerSize = BOARD_ROWS * BOARD_COLUMNS;
-  if (bytes.size() < offset + 2 * layerSize) {
+  const LevelHeader header = ReadLevelHeader(bytes);
+  if (bytes.size() < header.size) {
     return false;
   }
-  TakeLayer(bytes, offset, next.objectLayer, OBJECT_FRAME, OBJECT_OVERHANG);
-  TakeLayer(bytes, offset + layerSize, next.groundLayer, GROUND_FRAME, 0);
-  *level = next;
+  memcpy(level->magic, bytes.data(), sizeof level->magic);
+  level->heroX = header.heroX;
+  level->heroY = header.heroY;
+  level->boxCount = header.boxCount;
+  char* const texts[INFO_TEXT_COUNT] = {level->infoText1, level->infoText2, level->infoText3,
+                                        level->infoText4, level->infoText5};
+  const size_t capacities[INFO_TEXT_COUNT] = {sizeof level->infoText1, sizeof level->infoText2,
+                                              sizeof level->infoText3, sizeof level->infoText4,
+                                              sizeof level->infoText5};
+  for (int index = 0; index < INFO_TEXT_COUNT; index++) {
+    const int length = header.infoLength[index];
+    level->infoLength[index] = static_cast<int8_t>(length);
+    // A text too long for its buffer is cut to it; the bytes of the buffer
+    // after the text keep what they held.
+    if (length > 0) {
+      memcpy(texts[index], bytes.data() + header.infoAt[index],
+             std::min(static_cast<size_t>(length), capacities[index]));
+    }
+  }
+  TakeLayer(bytes, header.objectsAt, level->objectLayer, OBJECT_FRAME, OBJECT_OVERHANG);
+  TakeLayer(bytes, header.groundAt, level->groundLayer, GROUND_FRAME, 0);
   level->loaded = true;
   level->moveCount = 0;
   level->pushCount = 0;
@@ -85,10 +66,9 @@ void CLevel::Load(const char* path) {
   }
   // The magic is judged as FillLevel stores it: a file shorter than the magic
   // leaves the earlier level's bytes in place.
-  char magicRead[sizeof magic];
-  memcpy(magicRead, magic, sizeof magic);
-  memcpy(magicRead, bytes.data(), std::min(bytes.size(), sizeof magic));
-  if (memcmp(magicRead, LEVEL_MAGIC, sizeof magic) != 0) {
+  const size_t held = std::min(bytes.size(), sizeof magic);
+  if (!StartsAsLevelFile(bytes) ||
+      memcmp(magic + held, LEVEL_MAGIC + held, sizeof magic - held) != 0) {
     printf("ERROR Load Level '%s': wrong file format\n", path);
   }
   if (!FillLevel(bytes, this)) {

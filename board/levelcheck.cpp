@@ -11,8 +11,6 @@
 
 namespace {
 
-const int HEADER_SIZE = 26;
-const int LAYER_SIZE = BOARD_ROWS * BOARD_COLUMNS;
 const char* const KIND_NAMES[] = {"nothing", "hero", "floor", "wall", "box", "place"};
 
 using Layer = unsigned char[BOARD_ROWS][BOARD_COLUMNS];
@@ -59,31 +57,30 @@ class Checker {
 };
 
 bool Checker::ReadBytes(const std::string& bytes, Board* board) {
-  if (bytes.size() < HEADER_SIZE) {
+  const LevelHeader header = ReadLevelHeader(bytes);
+  if (!header.headerHeld) {
     Add(LevelProblem::IN_FILE, 0, 0,
         "the file ends after " + std::to_string(bytes.size()) + " bytes, inside the header");
     return false;
   }
-  if (bytes.compare(0, strlen(LEVEL_MAGIC), LEVEL_MAGIC) != 0) {
+  if (!header.rightMagic) {
     Add(LevelProblem::IN_FILE, 0, 0,
         "wrong magic: expected '" + std::string(LEVEL_MAGIC) + "' at the start");
   }
-  board->heroX = static_cast<unsigned char>(bytes[18]);
-  board->heroY = static_cast<unsigned char>(bytes[19]);
-  board->boxCount = static_cast<unsigned char>(bytes[20]);
+  board->heroX = header.heroX;
+  board->heroY = header.heroY;
+  board->boxCount = header.boxCount;
   // The game takes nothing for a negative count and passes over the whole of a
-  // count too large for its buffer, so the layers lie after the positive counts.
-  size_t layersAt = HEADER_SIZE;
+  // count too large for its buffer, so the layers lie where the header says.
   for (int index = 0; index < INFO_TEXT_COUNT; index++) {
-    const int length = static_cast<signed char>(bytes[21 + index]);
-    if (length < 0 || length > INFO_TEXT_LIMITS[index]) {
+    if (!header.InfoLengthFits(index)) {
       Add(LevelProblem::IN_INFO, index, 0,
-          "info text " + std::to_string(index + 1) + " has a length of " + std::to_string(length) +
-              ", outside 0 to " + std::to_string(INFO_TEXT_LIMITS[index]));
+          "info text " + std::to_string(index + 1) + " has a length of " +
+              std::to_string(header.infoLength[index]) + ", outside 0 to " +
+              std::to_string(INFO_TEXT_LIMITS[index]));
     }
-    layersAt += std::max(length, 0);
   }
-  const size_t size = layersAt + 2 * LAYER_SIZE;
+  const size_t size = header.size;
   if (bytes.size() < size) {
     Add(LevelProblem::IN_FILE, 0, 0,
         "the file ends after " + std::to_string(bytes.size()) + " bytes, inside the layers of a " +
@@ -95,8 +92,8 @@ bool Checker::ReadBytes(const std::string& bytes, Board* board) {
         std::to_string(bytes.size() - size) + " bytes after the ground layer of a " +
             std::to_string(size) + "-byte level");
   }
-  memcpy(board->objects, bytes.data() + layersAt, LAYER_SIZE);
-  memcpy(board->ground, bytes.data() + layersAt + LAYER_SIZE, LAYER_SIZE);
+  memcpy(board->objects, bytes.data() + header.objectsAt, LEVEL_LAYER_SIZE);
+  memcpy(board->ground, bytes.data() + header.groundAt, LEVEL_LAYER_SIZE);
   for (int row = 0; row < BOARD_ROWS; row++) {
     for (int column = 0; column < BOARD_COLUMNS; column++) {
       const int kind = board->ground[row][column];
@@ -328,10 +325,6 @@ int HeaderLine(const std::vector<std::string>& lines, const std::string& key) {
     }
   }
   return -1;
-}
-
-std::string LineName(int line) {
-  return "line " + std::to_string(line + 1);
 }
 
 std::string LineAndColumn(int line, int column) {

@@ -1,4 +1,5 @@
-// levelfile.cpp: converting level files to and from their text picture.
+// levelfile.cpp: the layout of level files, and converting them to and from
+// their text picture.
 #include "board/levelfile.h"
 
 #include <algorithm>
@@ -12,13 +13,6 @@ namespace {
 // Indexed by kind.
 const char CELL_CHARACTERS[] = ".@_#$o";
 const int CELL_KINDS = sizeof CELL_CHARACTERS - 1;
-const int MAGIC_SIZE = sizeof LEVEL_MAGIC - 1;
-const int HEADER_SIZE = MAGIC_SIZE + 8;
-const int LAYER_SIZE = BOARD_ROWS * BOARD_COLUMNS;
-
-std::string LineName(size_t index) {
-  return "line " + std::to_string(index + 1);
-}
 
 // Reads whole numbers 0 to 255 from `text` into `values`; false unless
 // exactly that many are there.
@@ -72,6 +66,53 @@ bool ExpectLine(const std::vector<std::string>& lines, size_t line, const std::s
   return true;
 }
 
+// The header lines of a text level; -1 for what they leave out.
+struct TextHeader {
+  int boxCount = -1;
+  int hero[2] = {-1, -1};
+  std::string info[INFO_TEXT_COUNT];
+  bool infoSeen[INFO_TEXT_COUNT] = {};
+};
+
+// Reads the header lines from `*line` up to the "objects" line or the end.
+bool ParseHeaderLines(const std::vector<std::string>& lines, size_t* line, TextHeader* header,
+                      std::string* error) {
+  for (; *line < lines.size() && lines[*line] != "objects"; (*line)++) {
+    const std::string& text = lines[*line];
+    const size_t space = text.find(' ');
+    const std::string key = text.substr(0, space);
+    const std::string value = space == std::string::npos ? "" : text.substr(space + 1);
+    const bool isInfo = key.size() == 5 && key.compare(0, 4, "info") == 0 && key[4] >= '1' &&
+                        key[4] < '1' + INFO_TEXT_COUNT;
+    const int infoIndex = isInfo ? key[4] - '1' : 0;
+    std::string fault;
+    if (key == "boxes") {
+      if (header->boxCount >= 0 || !ParseBytes(value, &header->boxCount, 1)) {
+        fault = "expected one boxes line with a number 0 to 255";
+      }
+    } else if (key == "hero") {
+      if (header->hero[0] >= 0 || !ParseBytes(value, header->hero, 2)) {
+        fault = "expected one hero line with a column and a row, each 0 to 255";
+      }
+    } else if (isInfo) {
+      if (header->infoSeen[infoIndex] ||
+          static_cast<int>(value.size()) > INFO_TEXT_LIMITS[infoIndex]) {
+        fault = "expected one " + key + " line with at most " +
+                std::to_string(INFO_TEXT_LIMITS[infoIndex]) + " bytes of text";
+      }
+      header->infoSeen[infoIndex] = true;
+      header->info[infoIndex] = value;
+    } else {
+      fault = "expected boxes, hero, info1 to info5 or objects";
+    }
+    if (!fault.empty()) {
+      *error = LineName(*line) + ": " + fault + " but found '" + text + "'";
+      return false;
+    }
+  }
+  return true;
+}
+
 void AppendLayer(const std::string& kinds, std::string* text) {
   for (int row = 0; row < BOARD_ROWS; row++) {
     for (int column = 0; column < BOARD_COLUMNS; column++) {
@@ -81,7 +122,71 @@ void AppendLayer(const std::string& kinds, std::string* text) {
   }
 }
 
+// The text of a level whose bytes are known good: header lines only where
+// the layers do not already say the same.
+std::string LevelText(const LevelHeader& header, const std::string (&info)[INFO_TEXT_COUNT],
+                      const std::string& objects, const std::string& ground) {
+  int boxes = 0;
+  int heroes = 0;
+  for (char kind : objects) {
+    boxes += kind == TILE_BOX;
+    heroes += kind == TILE_HERO;
+  }
+  const bool heroFound = heroes == 1 && header.heroX < BOARD_COLUMNS && header.heroY < BOARD_ROWS &&
+                         objects[header.heroY * BOARD_COLUMNS + header.heroX] == TILE_HERO;
+
+  std::string text;
+  if (header.boxCount != boxes) {
+    text += "boxes " + std::to_string(header.boxCount) + "\n";
+  }
+  if (!heroFound) {
+    text += "hero " + std::to_string(header.heroX) + " " + std::to_string(header.heroY) + "\n";
+  }
+  for (int index = 0; index < INFO_TEXT_COUNT; index++) {
+    if (!info[index].empty()) {
+      text += "info" + std::to_string(index + 1) + " " + info[index] + "\n";
+    }
+  }
+  text += "objects\n";
+  AppendLayer(objects, &text);
+  text += "ground\n";
+  AppendLayer(ground, &text);
+  return text;
+}
+
 }  // namespace
+
+LevelHeader ReadLevelHeader(const std::string& bytes) {
+  LevelHeader header;
+  header.headerHeld = bytes.size() >= LEVEL_HEADER_SIZE;
+  header.rightMagic = bytes.compare(0, LEVEL_MAGIC_SIZE, LEVEL_MAGIC) == 0;
+  auto byteAt = [&](size_t offset) {
+    return offset < bytes.size() ? static_cast<unsigned char>(bytes[offset]) : 0;
+  };
+  header.heroX = byteAt(LEVEL_MAGIC_SIZE);
+  header.heroY = byteAt(LEVEL_MAGIC_SIZE + 1);
+  header.boxCount = byteAt(LEVEL_MAGIC_SIZE + 2);
+  size_t offset = LEVEL_HEADER_SIZE;
+  for (int index = 0; index < INFO_TEXT_COUNT; index++) {
+    const int length = static_cast<signed char>(byteAt(LEVEL_MAGIC_SIZE + 3 + index));
+    header.infoLength[index] = length;
+    header.infoAt[index] = offset;
+    offset += std::max(length, 0);
+  }
+  header.objectsAt = offset;
+  header.groundAt = offset + LEVEL_LAYER_SIZE;
+  header.size = header.groundAt + LEVEL_LAYER_SIZE;
+  return header;
+}
+
+bool StartsAsLevelFile(const std::string& bytes) {
+  const size_t compared = std::min(bytes.size(), LEVEL_MAGIC_SIZE);
+  return bytes.compare(0, compared, LEVEL_MAGIC, compared) == 0;
+}
+
+std::string LineName(size_t index) {
+  return "line " + std::to_string(index + 1);
+}
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -106,42 +211,10 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
       line.pop_back();
     }
   }
-  int boxCount = -1;
-  int hero[2] = {-1, -1};
-  std::string info[INFO_TEXT_COUNT];
-  bool infoSeen[INFO_TEXT_COUNT] = {};
-
+  TextHeader header;
   size_t line = 0;
-  for (; line < lines.size() && lines[line] != "objects"; line++) {
-    const size_t space = lines[line].find(' ');
-    const std::string key = lines[line].substr(0, space);
-    const std::string value = space == std::string::npos ? "" : lines[line].substr(space + 1);
-    const bool isInfo = key.size() == 5 && key.compare(0, 4, "info") == 0 && key[4] >= '1' &&
-                        key[4] < '1' + INFO_TEXT_COUNT;
-    const int infoIndex = isInfo ? key[4] - '1' : 0;
-    std::string fault;
-    if (key == "boxes") {
-      if (boxCount >= 0 || !ParseBytes(value, &boxCount, 1)) {
-        fault = "expected one boxes line with a number 0 to 255";
-      }
-    } else if (key == "hero") {
-      if (hero[0] >= 0 || !ParseBytes(value, hero, 2)) {
-        fault = "expected one hero line with a column and a row, each 0 to 255";
-      }
-    } else if (isInfo) {
-      if (infoSeen[infoIndex] || static_cast<int>(value.size()) > INFO_TEXT_LIMITS[infoIndex]) {
-        fault = "expected one " + key + " line with at most " +
-                std::to_string(INFO_TEXT_LIMITS[infoIndex]) + " bytes of text";
-      }
-      infoSeen[infoIndex] = true;
-      info[infoIndex] = value;
-    } else {
-      fault = "expected boxes, hero, info1 to info5 or objects";
-    }
-    if (!fault.empty()) {
-      *error = LineName(line) + ": " + fault + " but found '" + lines[line] + "'";
-      return false;
-    }
+  if (!ParseHeaderLines(lines, &line, &header, error)) {
+    return false;
   }
 
   std::string objects;
@@ -155,9 +228,10 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
     return false;
   }
 
+  int* const hero = header.hero;
   if (hero[0] < 0) {
     int heroes = 0;
-    for (int cell = 0; cell < LAYER_SIZE; cell++) {
+    for (size_t cell = 0; cell < LEVEL_LAYER_SIZE; cell++) {
       if (objects[cell] == TILE_HERO) {
         heroes++;
         hero[0] = cell % BOARD_COLUMNS;
@@ -170,21 +244,21 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
       return false;
     }
   }
-  if (boxCount < 0) {
-    boxCount = 0;
+  if (header.boxCount < 0) {
+    header.boxCount = 0;
     for (char kind : objects) {
-      boxCount += kind == TILE_BOX;
+      header.boxCount += kind == TILE_BOX;
     }
   }
 
   *bytes = LEVEL_MAGIC;
   *bytes += static_cast<char>(hero[0]);
   *bytes += static_cast<char>(hero[1]);
-  *bytes += static_cast<char>(boxCount);
-  for (const std::string& text : info) {
+  *bytes += static_cast<char>(header.boxCount);
+  for (const std::string& text : header.info) {
     *bytes += static_cast<char>(text.size());
   }
-  for (const std::string& text : info) {
+  for (const std::string& text : header.info) {
     *bytes += text;
   }
   *bytes += objects;
@@ -193,29 +267,26 @@ bool LevelTextToBytes(const std::string& text, std::string* bytes, std::string* 
 }
 
 bool LevelBytesToText(const std::string& bytes, std::string* text, std::string* error) {
-  if (bytes.size() < HEADER_SIZE) {
-    *error = "expected at least 26 bytes but found " + std::to_string(bytes.size());
+  const LevelHeader header = ReadLevelHeader(bytes);
+  if (!header.headerHeld) {
+    *error = "expected at least " + std::to_string(LEVEL_HEADER_SIZE) + " bytes but found " +
+             std::to_string(bytes.size());
     return false;
   }
-  if (bytes.compare(0, MAGIC_SIZE, LEVEL_MAGIC) != 0) {
+  if (!header.rightMagic) {
     *error = "expected the magic '" + std::string(LEVEL_MAGIC) + "' but found '" +
-             bytes.substr(0, MAGIC_SIZE) + "'";
+             bytes.substr(0, LEVEL_MAGIC_SIZE) + "'";
     return false;
   }
-  const unsigned char heroColumn = bytes[MAGIC_SIZE];
-  const unsigned char heroRow = bytes[MAGIC_SIZE + 1];
-  const unsigned char boxCount = bytes[MAGIC_SIZE + 2];
-  size_t offset = HEADER_SIZE;
   std::string info[INFO_TEXT_COUNT];
   for (int index = 0; index < INFO_TEXT_COUNT; index++) {
-    const int length = static_cast<signed char>(bytes[MAGIC_SIZE + 3 + index]);
-    if (length < 0 || length > INFO_TEXT_LIMITS[index]) {
+    const int length = header.infoLength[index];
+    if (!header.InfoLengthFits(index)) {
       *error = "info text " + std::to_string(index + 1) + ": expected a length of 0 to " +
                std::to_string(INFO_TEXT_LIMITS[index]) + " but found " + std::to_string(length);
       return false;
     }
-    info[index] = bytes.substr(std::min(offset, bytes.size()), length);
-    offset += length;
+    info[index] = bytes.substr(std::min(header.infoAt[index], bytes.size()), length);
     // A text line cannot hold a line feed, nor end in a carriage return.
     if (info[index].find('\n') != std::string::npos ||
         (!info[index].empty() && info[index].back() == '\r')) {
@@ -223,48 +294,22 @@ bool LevelBytesToText(const std::string& bytes, std::string* text, std::string* 
       return false;
     }
   }
-  if (bytes.size() != offset + 2 * LAYER_SIZE) {
-    *error = "expected " + std::to_string(offset + 2 * LAYER_SIZE) + " bytes but found " +
+  if (bytes.size() != header.size) {
+    *error = "expected " + std::to_string(header.size) + " bytes but found " +
              std::to_string(bytes.size());
     return false;
   }
-  const std::string objects = bytes.substr(offset, LAYER_SIZE);
-  const std::string ground = bytes.substr(offset + LAYER_SIZE, LAYER_SIZE);
-  for (size_t cell = 0; cell < 2 * LAYER_SIZE; cell++) {
-    const unsigned char kind = bytes[offset + cell];
+  for (size_t cell = 0; cell < 2 * LEVEL_LAYER_SIZE; cell++) {
+    const unsigned char kind = bytes[header.objectsAt + cell];
     if (kind >= CELL_KINDS) {
-      *error = std::string(cell < LAYER_SIZE ? "object" : "ground") + " layer, column " +
-               std::to_string(cell % LAYER_SIZE % BOARD_COLUMNS) + ", row " +
-               std::to_string(cell % LAYER_SIZE / BOARD_COLUMNS) +
+      *error = std::string(cell < LEVEL_LAYER_SIZE ? "object" : "ground") + " layer, column " +
+               std::to_string(cell % LEVEL_LAYER_SIZE % BOARD_COLUMNS) + ", row " +
+               std::to_string(cell % LEVEL_LAYER_SIZE / BOARD_COLUMNS) +
                ": expected a kind of 0 to 5 but found " + std::to_string(kind);
       return false;
     }
   }
-
-  int boxes = 0;
-  int heroes = 0;
-  for (char kind : objects) {
-    boxes += kind == TILE_BOX;
-    heroes += kind == TILE_HERO;
-  }
-  const bool heroFound = heroes == 1 && heroColumn < BOARD_COLUMNS && heroRow < BOARD_ROWS &&
-                         objects[heroRow * BOARD_COLUMNS + heroColumn] == TILE_HERO;
-
-  text->clear();
-  if (boxCount != boxes) {
-    *text += "boxes " + std::to_string(boxCount) + "\n";
-  }
-  if (!heroFound) {
-    *text += "hero " + std::to_string(heroColumn) + " " + std::to_string(heroRow) + "\n";
-  }
-  for (int index = 0; index < INFO_TEXT_COUNT; index++) {
-    if (!info[index].empty()) {
-      *text += "info" + std::to_string(index + 1) + " " + info[index] + "\n";
-    }
-  }
-  *text += "objects\n";
-  AppendLayer(objects, text);
-  *text += "ground\n";
-  AppendLayer(ground, text);
+  *text = LevelText(header, info, bytes.substr(header.objectsAt, LEVEL_LAYER_SIZE),
+                    bytes.substr(header.groundAt, LEVEL_LAYER_SIZE));
   return true;
 }

@@ -81,8 +81,7 @@ bool WriteRegularFile(const std::string& path, const std::string& bytes, std::st
 }
 
 bool IsLevelText(const std::string& contents) {
-  const size_t compared = std::min(contents.size(), strlen(LEVEL_MAGIC));
-  return !contents.empty() && contents.compare(0, compared, LEVEL_MAGIC, compared) != 0 &&
+  return !contents.empty() && !StartsAsLevelFile(contents) &&
          contents.find('\0') == std::string::npos;
 }
 
@@ -96,8 +95,7 @@ bool LevelContentsToBytes(const std::string& contents, std::string* bytes, std::
 
 bool LoadLevelBytes(const std::string& bytes, CLevel* level, std::string* error) {
   // A file cut inside its magic is told as cut, not as another kind of file.
-  const size_t compared = std::min(bytes.size(), strlen(LEVEL_MAGIC));
-  if (bytes.compare(0, compared, LEVEL_MAGIC, compared) != 0) {
+  if (!StartsAsLevelFile(bytes)) {
     *error = "wrong magic: not a level file";
     return false;
   }

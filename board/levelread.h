@@ -8,11 +8,6 @@
 
 #include "board/level.h"
 
-// The most bytes a level file can need: the header, five info texts of the
-// largest count a length byte gives, and both layers. A reader that takes
-// this many and one more knows whether a file is longer than a level.
-const size_t LEVEL_FILE_MAX_BYTES = 26 + 5 * 127 + 2 * BOARD_ROWS * BOARD_COLUMNS;
-
 // Reads up to `limit` bytes of a regular file. Anything else (a directory, a
 // pipe, a device) is refused without waiting on it. False with `error`
 // saying why when the file cannot be read.

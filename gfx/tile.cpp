@@ -108,35 +108,28 @@ void Tile::Animate(float frameTime) {
     }
   }
 
-  float remaining = 0;
+  int sign = 0;
   switch (direction) {
     case DIR_UP:
-      y = static_cast<float>(y - step);
-      remaining = y - destY;
+    case DIR_LEFT:
+      sign = -1;
       break;
     case DIR_DOWN:
-      y = static_cast<float>(y + step);
-      remaining = destY - y;
-      break;
-    case DIR_LEFT:
-      x = static_cast<float>(x - step);
-      remaining = x - destX;
-      break;
     case DIR_RIGHT:
-      x = static_cast<float>(x + step);
-      remaining = destX - x;
+      sign = 1;
       break;
     default:
       return;
   }
+  const bool across = direction == DIR_LEFT || direction == DIR_RIGHT;
+  float& position = across ? x : y;
+  const float destination = across ? destX : destY;
+  position = static_cast<float>(position + sign * step);
+  const float remaining = sign * (destination - position);
   // Landing exactly on the destination still counts as under way; the glide
   // ends when a step carries the tile past it, and puts it back there.
   if (remaining < 0) {
-    if (direction == DIR_LEFT || direction == DIR_RIGHT) {
-      x = destX;
-    } else {
-      y = destY;
-    }
+    position = destination;
     moving = 0;
     frame = 0;
     carriedTime = 0;

@@ -73,4 +73,14 @@ TEST_F(LevelLoadTest, InfoTextLengthsNeverReachPastTheirBuffers) {
   EXPECT_EQ(board.groundLayer[4][8].kind, TILE_PLACE);
 }
 
+// The loader judges the magic as it stores it: bytes a file cut inside its
+// magic no longer covers keep the previous level's.
+TEST_F(LevelLoadTest, AFileCutInsideItsMagicIsJudgedWithThePreviousMagicsRest) {
+  const std::string error = "ERROR Load Level '" + path + "': ";
+  EXPECT_EQ(Load("VELM"), error + "wrong file format\n" + error + "wrong file lenght\n");
+  GivenAPlayedRoom();
+  EXPECT_EQ(Load("VELM"), error + "wrong file lenght\n");
+  EXPECT_EQ(Load("VELX"), error + "wrong file format\n" + error + "wrong file lenght\n");
+}
+
 }  // namespace

@@ -29,6 +29,27 @@ TEST(LevelFileTest, HeaderLinesShowBackOnlyWhereTheLayersDoNotSayTheSame) {
   }
 }
 
+TEST(LevelFileTest, TheHeaderPlacesTheLayersAfterEveryPositiveLength) {
+  std::string bytes = LevelBytes(ROOM);
+  bytes[21] = 40;  // past text 1's buffer, yet passed over whole
+  bytes[22] = -1;  // no text at all
+  bytes[23] = 2;
+  const LevelHeader header = ReadLevelHeader(bytes);
+  EXPECT_TRUE(header.headerHeld && header.rightMagic);
+  EXPECT_EQ(header.infoAt[2], 66u);
+  EXPECT_EQ(header.infoAt[3], 68u);
+  EXPECT_EQ(header.groundAt, 568u);
+  EXPECT_EQ(header.size, 1068u);
+  EXPECT_FALSE(header.InfoLengthFits(0) || header.InfoLengthFits(1));
+  EXPECT_TRUE(header.InfoLengthFits(2));
+  // A file cut inside its magic has no header but still starts as a level file.
+  const LevelHeader cut = ReadLevelHeader("VELM LEV");
+  EXPECT_FALSE(cut.headerHeld || cut.rightMagic);
+  EXPECT_EQ(cut.size, 1026u);
+  EXPECT_TRUE(StartsAsLevelFile("VELM LEV"));
+  EXPECT_FALSE(StartsAsLevelFile("VELM LEX"));
+}
+
 TEST(LevelFileTest, InfoTextsLongerThanTheirBuffersAreRefusedEitherWay) {
   for (int index = 0; index < 5; index++) {
     SCOPED_TRACE(index + 1);

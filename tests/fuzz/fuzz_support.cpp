@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "board/levelfile.h"
 #include "picture/headless.h"
 
 CGame& FuzzGame() {
@@ -32,11 +33,8 @@ const char* BytesAsFile(const uint8_t* data, size_t size) {
 }
 
 size_t LevelFileSize(const uint8_t* data, size_t size) {
-  size_t texts = 0;
-  for (size_t i = 21; i < 26 && i < size; i++) {
-    texts += static_cast<int8_t>(data[i]) > 0 ? data[i] : 0;
-  }
-  return std::min(size, 1026 + texts);
+  const std::string header(reinterpret_cast<const char*>(data), std::min(size, LEVEL_HEADER_SIZE));
+  return std::min(size, ReadLevelHeader(header).size);
 }
 
 void SilenceOutput() {

@@ -22,8 +22,8 @@ CGame& FuzzGame();
 const char* BytesAsFile(const uint8_t* data, size_t size);
 
 // How much of an input that begins with a level file is that level: as long
-// as its header says (1026 bytes plus the info texts), or the whole input
-// when that is shorter, so the pack's level files are seeds as they stand.
+// as its header says, or the whole input when that is shorter, so the pack's
+// level files are seeds as they stand.
 size_t LevelFileSize(const uint8_t* data, size_t size);
 
 // Sends standard output, where the game reports, to /dev/null: millions of

@@ -4,8 +4,6 @@
 //
 // An input that begins with the level magic is a level file; any other is a
 // classic-notation text, whose first level is imported.
-#include <cstring>
-
 #include "board/import.h"
 #include "board/levelfile.h"
 #include "board/levelread.h"
@@ -17,7 +15,7 @@ namespace {
 // The level file bytes of an input; false when it holds no level.
 bool LevelBytes(const std::string& input, std::string* bytes) {
   std::string error;
-  if (input.compare(0, strlen(LEVEL_MAGIC), LEVEL_MAGIC) == 0) {
+  if (ReadLevelHeader(input).rightMagic) {
     *bytes = input;
     return true;
   }
