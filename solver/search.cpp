@@ -14,6 +14,9 @@ struct StateRecord {
   uint16_t pushes;
   uint16_t step;   // pusher * 4 + direction index of the push that led here
   uint16_t lower;  // the lower bound of the pushes still to come
+  // The push search's key at which an expanded state is expanded again for
+  // the children it held back; 0 for none.
+  uint16_t next;
 };
 
 // An open-list entry; smaller keys come first.
@@ -293,7 +296,7 @@ int64_t Search::FindOrAdd(const uint16_t* key, bool* added) {
     return -1;
   }
   keys.insert(keys.end(), key, key + stride);
-  records.push_back({NO_PARENT, 0xffffffffu, 0xffff, 0, 0});
+  records.push_back({NO_PARENT, 0xffffffffu, 0xffff, 0, 0, 0});
   table[slot] = tag | records.size();
   *added = true;
   return static_cast<int64_t>(records.size() - 1);
@@ -349,11 +352,6 @@ bool Search::MakeChild(int i, int dir, uint32_t pushes, uint32_t* lower) {
   childKey.assign(childBoxes.begin(), childBoxes.end());
   std::sort(childKey.begin(), childKey.end());
   childKey.resize(stride);
-  // The pushers of one push share its boxes and so its bound; the push
-  // search meets most states again and bounds only new ones.
-  if (mode == SEARCH_PUSHES) {
-    return true;
-  }
   *lower = bound.Pushes(childKey.data());
   return *lower != NO_DISTANCE && (mode != SEARCH_PUSHES_THEN_MOVES ||
                                    pushes + 1 + *lower <= static_cast<uint32_t>(limits.pushBound));
@@ -402,7 +400,7 @@ bool Search::Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32
   }
   StateRecord& record = records[child];
   if (added) {
-    record.lower = static_cast<uint16_t>(exact ? lower : bound.Pushes(childKey.data()));
+    record.lower = static_cast<uint16_t>(lower);
     if (record.lower == NO_DISTANCE) {
       record.step = CLOSED;  // kept so that it is not looked at again
       return true;
@@ -438,12 +436,18 @@ bool Search::Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32
 
 // Expands one state. Returns false when the search must stop: a limit was
 // reached, or a goal found while generating (then `result` holds it).
+//
+// The push search keeps only the children whose key is the parent's present
+// key, `primary`, and puts the parent back at the smallest key of the rest:
+// a child with a larger key would wait in the tables, and most never come
+// out before a solution is found.
 bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
   const bool exact = mode != SEARCH_PUSHES;
   const uint16_t* key = &keys[index * static_cast<size_t>(stride)];
   childBoxes.assign(key, key + boxCount);
   const int hero = key[boxCount];
   const uint32_t pushes = records[index].pushes;
+  uint32_t next = 0xffff;
   for (int i = 0; i < boxCount; i++) {
     PushModel::CoverBody(&cover, childBoxes[i], static_cast<uint8_t>(i + 1));
   }
@@ -472,6 +476,14 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
         if (!made) {
           made = true;
           pruned = !MakeChild(i, dir, pushes, &lower);
+          if (!pruned && !exact && pushes + 1 + lower != primary) {
+            // With a consistent bound no child's key is below the parent's
+            // first one; those below this key were kept before.
+            if (pushes + 1 + lower > primary) {
+              next = std::min(next, pushes + 1 + lower);
+            }
+            pruned = true;
+          }
           if (pruned) {
             break;
           }
@@ -489,6 +501,16 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
   }
   for (int i = 0; i < boxCount; i++) {
     PushModel::CoverBody(&cover, childBoxes[i], 0);
+  }
+  if (!exact) {
+    records[index].next = static_cast<uint16_t>(next == 0xffff ? 0 : next);
+  }
+  if (go && !exact && next != 0xffff) {
+    if (!open.Push({next, records[index].lower, index},
+                   memoryBytes - std::min(memoryBytes, Bytes() - open.Bytes()))) {
+      result->message = "memory limit reached";
+      go = false;
+    }
   }
   if (go && limits.maxStates != 0 && records.size() > limits.maxStates) {
     result->message = "state limit reached";
@@ -536,18 +558,19 @@ SearchResult Search::Run() {
     result.message = "memory limit reached";
     return result;
   }
-  records[0] = {NO_PARENT, 0, 0, 0, static_cast<uint16_t>(lower)};
+  records[0] = {NO_PARENT, 0, 0, 0, static_cast<uint16_t>(lower), 0};
   open.Push(EntryOf(0), memoryBytes);
   while (!open.Empty()) {
     const OpenEntry entry = open.Pop();
     result.bound = static_cast<int>(entry.primary);
     StateRecord& record = records[entry.index];
     // A state met again by a shorter path got a smaller entry, which came
-    // first; the entries it left behind find it closed.
-    if ((record.step & CLOSED) != 0) {
+    // first; the entries it left behind find it closed. An expanded state
+    // comes back at its `next` key for the children it held back.
+    if ((record.step & CLOSED) != 0 && entry.primary != record.next) {
       continue;
     }
-    if (IsGoal(&keys[entry.index * static_cast<size_t>(stride)])) {
+    if ((record.step & CLOSED) == 0 && IsGoal(&keys[entry.index * static_cast<size_t>(stride)])) {
       result = Finish(result, entry.index);
       break;
     }
