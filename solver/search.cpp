@@ -617,12 +617,10 @@ SearchResult RunSearch(const PushModel& model, SearchMode mode, const SearchLimi
   Search moveSearch(model, SEARCH_PUSHES_THEN_MOVES, second, &pushSearch);
   SearchResult fewer = moveSearch.Run();
   fewer.states += found.states;
-  fewer.pushStates = found.states;
   fewer.peakBytes = pushSearch.Bytes() + fewer.peakBytes;
   if (fewer.outcome != SOLVE_SOLVED) {
     found.states = fewer.states;
     found.peakBytes = fewer.peakBytes;
-    found.pushStates = found.states;
     return found;
   }
   fewer.fewestMoves = true;

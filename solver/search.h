@@ -40,7 +40,6 @@ struct SearchResult {
   SolveOutcome outcome = SOLVE_GAVE_UP;
   std::vector<PushStep> pushes;
   uint64_t states = 0;
-  uint64_t pushStates = 0;   // SEARCH_PUSHES_THEN_MOVES: those of the push search
   bool fewestMoves = false;  // SEARCH_PUSHES_THEN_MOVES: the moves are the fewest too
   int bound = 0;             // the smallest key of the states left open
   size_t peakBytes = 0;
