@@ -106,7 +106,7 @@ class Search {
   // Lists the boxes of the states expanded, for ShortestPushes.
   void ListExpandedBoxes() {
     for (size_t i = 0; i < records.size(); i++) {
-      if ((records[i].step & CLOSED) != 0 && records[i].lower != NO_DISTANCE) {
+      if ((records[i].step & CLOSED) != 0) {
         expandedBoxes.push_back(Hash(&keys[i * stride], boxCount));
       }
     }
@@ -401,10 +401,6 @@ bool Search::Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32
   StateRecord& record = records[child];
   if (added) {
     record.lower = static_cast<uint16_t>(lower);
-    if (record.lower == NO_DISTANCE) {
-      record.step = CLOSED;  // kept so that it is not looked at again
-      return true;
-    }
     if (mode == SEARCH_PUSHES_THEN_MOVES) {
       record.pushes = static_cast<uint16_t>(ShortestPushes(stepped, lower));
     }
