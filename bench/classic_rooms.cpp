@@ -41,12 +41,12 @@ std::vector<char> Reach(const Room& room, int from, const std::vector<int>* boxe
   return seen;
 }
 
-bool MakeRoom(std::mt19937* random, int size, int boxCount, Room* room) {
+bool MakeRoom(std::mt19937* random, int columns, int rows, int boxCount, Room* room) {
   auto pick = [&](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(*random);
   };
-  room->columns = pick(6, size);
-  room->rows = pick(6, size);
+  room->columns = pick(6, columns);
+  room->rows = pick(6, rows);
   const int cells = room->columns * room->rows;
   room->squares.assign(cells, ' ');
   for (int i = 0; i < cells; i++) {
@@ -110,10 +110,10 @@ bool MakeRoom(std::mt19937* random, int size, int boxCount, Room* room) {
 
 }  // namespace
 
-void ClassicRoom(std::mt19937* random, int size, int boxCount, CLevel* level,
+void ClassicRoom(std::mt19937* random, int columns, int rows, int boxCount, CLevel* level,
                  std::string* squares) {
   Room room;
-  while (!MakeRoom(random, size, boxCount, &room)) {
+  while (!MakeRoom(random, columns, rows, boxCount, &room)) {
   }
   *level = CLevel();
   const std::vector<char> reach = Reach(room, room.hero, nullptr);

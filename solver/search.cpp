@@ -14,6 +14,9 @@ struct StateRecord {
   uint16_t pushes;
   uint16_t step;   // pusher * 4 + direction index of the push that led here
   uint16_t lower;  // the lower bound of the pushes still to come
+  // The push search's key at which an expanded state is expanded again for
+  // the children it held back; 0 for none.
+  uint16_t next;
 };
 
 // An open-list entry; smaller keys come first.
@@ -80,28 +83,43 @@ class OpenList {
   size_t bytes = 0;
 };
 
+// The search for the fewest moves among the solutions with the fewest pushes
+// stops after this many times the push search's states (and 60000 more).
+const uint64_t MOVES_BUDGET = 4;
+
 const uint32_t NO_PARENT = 0xffffffffu;
 const uint16_t CLOSED = 0x8000;  // in StateRecord::step once a state is expanded
 
 class Search {
  public:
-  Search(const PushModel& model, SearchMode mode, const SearchLimits& limits)
-      : model(model), mode(mode), limits(limits), bound(model) {
+  // `pushSearch`, for SEARCH_PUSHES_THEN_MOVES: the finished push search
+  // whose table says how many pushes a state may have been reached with.
+  Search(const PushModel& model, SearchMode mode, const SearchLimits& limits,
+         const Search* pushSearch = nullptr)
+      : model(model), mode(mode), limits(limits), bound(model), pushSearch(pushSearch) {
     boxCount = static_cast<int>(model.boxes.size());
-    // Searching for the fewest moves within a number of pushes, a path with
-    // fewer moves but more pushes must not shut out one with fewer pushes, so
-    // the pushes so far are part of the state.
-    stride = boxCount + (mode == SEARCH_PUSHES_THEN_MOVES ? 2 : 1);
+    stride = boxCount + 1;
     memoryBytes = limits.memoryBytes;
   }
 
   SearchResult Run();
-
- private:
+  // Lists the boxes of the states expanded, for ShortestPushes.
+  void ListExpandedBoxes() {
+    for (size_t i = 0; i < records.size(); i++) {
+      if ((records[i].step & CLOSED) != 0) {
+        expandedBoxes.push_back(Hash(&keys[i * stride], boxCount));
+      }
+    }
+    std::sort(expandedBoxes.begin(), expandedBoxes.end());
+  }
+  // The bytes of the search's tables.
   size_t Bytes() const {
     return keys.capacity() * sizeof(uint16_t) + records.capacity() * sizeof(StateRecord) +
-           table.capacity() * sizeof(uint64_t) + open.Bytes();
+           expandedBoxes.capacity() * sizeof(uint64_t) + table.capacity() * sizeof(uint64_t) +
+           open.Bytes();
   }
+
+ private:
   // Makes room for one more element, false when that would pass the limit.
   template <typename T>
   bool Room(std::vector<T>& items, size_t more) {
@@ -138,6 +156,21 @@ class Search {
   bool GrowTable();
   // Finds the state with this key, or adds it; -1 when memory ran out.
   int64_t FindOrAdd(const uint16_t* key, bool* added);
+  // The state with this key; -1 when there is none.
+  int64_t Find(const uint16_t* key) const;
+  // The pushes with which the boxes of `childKey`, the hero at `stepped`
+  // after a push and the bound `lower`, must be reached to lie on a solution
+  // with the fewest pushes, by what the push search learned.
+  uint32_t ShortestPushes(int stepped, uint32_t lower);
+  // Moves box `i` by direction `dir` in `cover` and `childBoxes`, and fills
+  // `childKey` with the sorted boxes; false when the child is pruned. With
+  // the hero's exact anchor `lower` gets the child's bound.
+  bool MakeChild(int i, int dir, uint32_t pushes, uint32_t* lower);
+  // Offers the child in `childKey` reached by the push of `pusher` in `dir`
+  // from state `index`: stores it, or a shorter path to it, and opens it.
+  // False when the search must stop.
+  bool Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32_t lower,
+             SearchResult* result);
   // The hero's area from `start` in the boxes of `cover`; returns its
   // top-left-most anchor and fills `reach` (and `distance` when asked).
   int Walk(int start, uint32_t* seen, uint32_t stamp, bool measure);
@@ -155,6 +188,11 @@ class Search {
       case SEARCH_PUSHES:
         return {record.pushes + lower, lower, index};
       case SEARCH_PUSHES_THEN_MOVES:
+        // Every state here lies at most the pushes still to come, P - d,
+        // from a goal (see ShortestPushes), so the moves to come are at
+        // least as many. Deeper states first among equal keys.
+        return {record.moves + limits.pushBound - record.pushes,
+                static_cast<uint32_t>(limits.pushBound - record.pushes), index};
       case SEARCH_MOVES:
         return {record.moves + lower, record.pushes, index};
     }
@@ -175,6 +213,7 @@ class Search {
   SearchMode mode;
   SearchLimits limits;
   LowerBound bound;
+  const Search* pushSearch;
   int boxCount;
   int stride;
   size_t memoryBytes;
@@ -186,6 +225,8 @@ class Search {
   // for an empty slot.
   std::vector<uint64_t> table;
   size_t tableMask = 0;
+  // Hashes of the boxes of the states expanded, sorted; see ShortestPushes.
+  std::vector<uint64_t> expandedBoxes;
   OpenList open;
 
   Cover cover;
@@ -202,7 +243,7 @@ class Search {
 };
 
 bool Search::GrowTable() {
-  const size_t size = table.empty() ? 1 << 16 : table.size() * 2;
+  const size_t size = table.empty() ? 1 << 10 : table.size() * 2;
   if (Bytes() + size * sizeof(uint64_t) > memoryBytes) {
     return false;
   }
@@ -219,6 +260,21 @@ bool Search::GrowTable() {
   }
   table.swap(grown);
   return true;
+}
+
+int64_t Search::Find(const uint16_t* key) const {
+  if (table.empty()) {
+    return -1;
+  }
+  const uint64_t hash = Hash(key, stride);
+  const uint64_t tag = hash & ~0xffffffffull;
+  for (size_t slot = hash & tableMask; table[slot] != 0; slot = (slot + 1) & tableMask) {
+    const uint32_t index = static_cast<uint32_t>(table[slot] - 1);
+    if ((table[slot] & ~0xffffffffull) == tag && SameKey(index, key)) {
+      return index;
+    }
+  }
+  return -1;
 }
 
 int64_t Search::FindOrAdd(const uint16_t* key, bool* added) {
@@ -240,7 +296,7 @@ int64_t Search::FindOrAdd(const uint16_t* key, bool* added) {
     return -1;
   }
   keys.insert(keys.end(), key, key + stride);
-  records.push_back({NO_PARENT, 0xffffffffu, 0xffff, 0, 0});
+  records.push_back({NO_PARENT, 0xffffffffu, 0xffff, 0, 0, 0});
   table[slot] = tag | records.size();
   *added = true;
   return static_cast<int64_t>(records.size() - 1);
@@ -284,14 +340,110 @@ void Search::Report(uint32_t bound) {
   }
 }
 
+bool Search::MakeChild(int i, int dir, uint32_t pushes, uint32_t* lower) {
+  const int to = childBoxes[i] + model.offset[dir];
+  const uint8_t mark = static_cast<uint8_t>(i + 1);
+  PushModel::CoverBody(&cover, childBoxes[i], 0);
+  PushModel::CoverBody(&cover, to, mark);
+  childBoxes[i] = static_cast<uint16_t>(to);
+  if (Deadlocked(model, cover, childBoxes.data(), boxCount, i)) {
+    return false;
+  }
+  childKey.assign(childBoxes.begin(), childBoxes.end());
+  std::sort(childKey.begin(), childKey.end());
+  childKey.resize(stride);
+  *lower = bound.Pushes(childKey.data());
+  return *lower != NO_DISTANCE && (mode != SEARCH_PUSHES_THEN_MOVES ||
+                                   pushes + 1 + *lower <= static_cast<uint32_t>(limits.pushBound));
+}
+
+// Every state on a solution with the fewest pushes P was reached by the
+// fewest pushes that reach it at all, d. The push search expanded every
+// state with d plus its bound below P, with d its own pushes; a state it did
+// not expand has d plus its bound at least P, and on such a solution its
+// bound can then be no less than the P - d pushes still to come. So a state
+// is only entered with that d, and the pushes so far need no place in its
+// key.
+uint32_t Search::ShortestPushes(int stepped, uint32_t lower) {
+  if (!std::binary_search(pushSearch->expandedBoxes.begin(), pushSearch->expandedBoxes.end(),
+                          Hash(childKey.data(), boxCount))) {
+    return limits.pushBound - lower;
+  }
+  childStamp++;
+  childKey[boxCount] = static_cast<uint16_t>(Walk(stepped, childSeen, childStamp, false));
+  const int64_t known = pushSearch->Find(childKey.data());
+  childKey[boxCount] = static_cast<uint16_t>(stepped);
+  if (known >= 0 && (pushSearch->records[known].step & CLOSED) != 0) {
+    return pushSearch->records[known].pushes;
+  }
+  return limits.pushBound - lower;
+}
+
+bool Search::Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32_t lower,
+                   SearchResult* result) {
+  const bool exact = mode != SEARCH_PUSHES;
+  const StateRecord parent = records[index];
+  const int stepped = pusher + model.offset[dir];
+  const uint32_t pushes = parent.pushes + 1u;
+  const uint32_t moves = parent.moves + (exact ? distance[pusher] : 0) + 1u;
+  if (pushes > 0xfffe) {
+    return true;
+  }
+  childStamp++;
+  childKey[boxCount] =
+      static_cast<uint16_t>(exact ? stepped : Walk(stepped, childSeen, childStamp, false));
+  bool added = false;
+  const int64_t child = FindOrAdd(childKey.data(), &added);
+  if (child < 0) {
+    result->message = "memory limit reached";
+    return false;
+  }
+  StateRecord& record = records[child];
+  if (added) {
+    record.lower = static_cast<uint16_t>(lower);
+    if (mode == SEARCH_PUSHES_THEN_MOVES) {
+      record.pushes = static_cast<uint16_t>(ShortestPushes(stepped, lower));
+    }
+  }
+  if (mode == SEARCH_PUSHES_THEN_MOVES && pushes != record.pushes) {
+    return true;
+  }
+  if ((record.step & CLOSED) != 0 || !Better(pushes, moves, record)) {
+    return true;
+  }
+  record.parent = index;
+  record.pushes = static_cast<uint16_t>(pushes);
+  record.moves = moves;
+  record.step = static_cast<uint16_t>(pusher * 4 + dir);
+  const OpenEntry entry = EntryOf(static_cast<uint32_t>(child));
+  // With a consistent bound a goal reached at the smallest key left open is
+  // as short as any.
+  if (mode == SEARCH_PUSHES && record.lower == 0 && entry.primary == primary &&
+      IsGoal(childKey.data())) {
+    *result = Finish(*result, static_cast<uint32_t>(child));
+    return false;
+  }
+  if (!open.Push(entry, memoryBytes - std::min(memoryBytes, Bytes() - open.Bytes()))) {
+    result->message = "memory limit reached";
+    return false;
+  }
+  return true;
+}
+
 // Expands one state. Returns false when the search must stop: a limit was
 // reached, or a goal found while generating (then `result` holds it).
+//
+// The push search keeps only the children whose key is the parent's present
+// key, `primary`, and puts the parent back at the smallest key of the rest:
+// a child with a larger key would wait in the tables, and most never come
+// out before a solution is found.
 bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
   const bool exact = mode != SEARCH_PUSHES;
   const uint16_t* key = &keys[index * static_cast<size_t>(stride)];
   childBoxes.assign(key, key + boxCount);
   const int hero = key[boxCount];
-  const StateRecord parent = records[index];
+  const uint32_t pushes = records[index].pushes;
+  uint32_t next = 0xffff;
   for (int i = 0; i < boxCount; i++) {
     PushModel::CoverBody(&cover, childBoxes[i], static_cast<uint8_t>(i + 1));
   }
@@ -303,95 +455,41 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
     const int box = childBoxes[i];
     const uint8_t mark = static_cast<uint8_t>(i + 1);
     for (int dir = 0; dir < 4 && go; dir++) {
-      if (!model.BoxMayMove(cover, box, mark, dir)) {
+      if (!model.BoxMayMove(cover, box, mark, dir) ||
+          (boxCount == model.goalCount && model.dead[box + model.offset[dir]])) {
         continue;
       }
-      const int to = box + model.offset[dir];
-      if (boxCount == model.goalCount && model.dead[to]) {
-        continue;
-      }
-      bool boxPushed = false;  // the child's boxes and cover are in place
-      bool prune = false;
+      bool made = false;  // the child's boxes and cover are in place
+      bool pruned = false;
       uint32_t lower = 0;
-      for (int k = -1; k <= 1 && go; k++) {
+      for (int k = -1; k <= 1 && go && !pruned; k++) {
         const int pusher = box - 2 * model.offset[dir] + k * model.side[dir];
         const int stepped = pusher + model.offset[dir];
         if (parentSeen[pusher] != parentStamp || !model.anchorFree[stepped] ||
             !PushModel::BodyClearBut(cover, stepped, mark)) {
           continue;
         }
-        if (!boxPushed) {
-          boxPushed = true;
-          PushModel::CoverBody(&cover, box, 0);
-          PushModel::CoverBody(&cover, to, mark);
-          childBoxes[i] = static_cast<uint16_t>(to);
-          prune = Deadlocked(model, cover, childBoxes.data(), boxCount, i);
-          if (!prune) {
-            childKey.assign(childBoxes.begin(), childBoxes.end());
-            std::sort(childKey.begin(), childKey.end());
-            childKey.resize(stride);
+        if (!made) {
+          made = true;
+          pruned = !MakeChild(i, dir, pushes, &lower);
+          if (!pruned && !exact && pushes + 1 + lower != primary) {
+            // With a consistent bound no child's key is below the parent's
+            // first one; those below this key were kept before.
+            if (pushes + 1 + lower > primary) {
+              next = std::min(next, pushes + 1 + lower);
+            }
+            pruned = true;
           }
-          // The pushers of one push share its boxes and so its bound; the
-          // push search meets most states again and bounds only new ones.
-          if (!prune && exact) {
-            lower = bound.Pushes(childKey.data());
-            prune = lower == NO_DISTANCE ||
-                    (mode == SEARCH_PUSHES_THEN_MOVES &&
-                     parent.pushes + 1 + lower > static_cast<uint32_t>(limits.pushBound));
-          }
-        }
-        const uint32_t pushes = parent.pushes + 1u;
-        const uint32_t moves = parent.moves + (exact ? distance[pusher] : 0) + 1u;
-        if (prune || pushes > 0xfffe) {
-          break;
-        }
-        childStamp++;
-        childKey[boxCount] =
-            static_cast<uint16_t>(exact ? stepped : Walk(stepped, childSeen, childStamp, false));
-        if (mode == SEARCH_PUSHES_THEN_MOVES) {
-          childKey[boxCount + 1] = static_cast<uint16_t>(pushes);
-        }
-        bool added = false;
-        const int64_t child = FindOrAdd(childKey.data(), &added);
-        if (child < 0) {
-          result->message = "memory limit reached";
-          go = false;
-          break;
-        }
-        StateRecord& record = records[child];
-        if (added) {
-          record.lower = static_cast<uint16_t>(exact ? lower : bound.Pushes(childKey.data()));
-          if (record.lower == NO_DISTANCE) {
-            record.step = CLOSED;  // kept so that it is not looked at again
+          if (pruned) {
             break;
           }
         }
-        if ((record.step & CLOSED) == 0 && Better(pushes, moves, record)) {
-          record.parent = index;
-          record.pushes = static_cast<uint16_t>(pushes);
-          record.moves = moves;
-          record.step = static_cast<uint16_t>(pusher * 4 + dir);
-          const OpenEntry entry = EntryOf(static_cast<uint32_t>(child));
-          // With a consistent bound a goal reached at the smallest key left
-          // open is as short as any.
-          if (mode == SEARCH_PUSHES && record.lower == 0 && entry.primary == primary &&
-              IsGoal(childKey.data())) {
-            *result = Finish(*result, static_cast<uint32_t>(child));
-            go = false;
-            break;
-          }
-          if (!open.Push(entry, memoryBytes - std::min(memoryBytes, Bytes() - open.Bytes()))) {
-            result->message = "memory limit reached";
-            go = false;
-            break;
-          }
-        }
-        if (!exact) {
-          break;  // every pusher of this push leaves the hero in one area
-        }
+        go = Offer(index, primary, pusher, dir, lower, result);
+        // Every pusher of this push leaves the hero in one area.
+        pruned = !exact;
       }
-      if (boxPushed) {
-        PushModel::CoverBody(&cover, to, 0);
+      if (made) {
+        PushModel::CoverBody(&cover, childBoxes[i], 0);
         PushModel::CoverBody(&cover, box, mark);
         childBoxes[i] = static_cast<uint16_t>(box);
       }
@@ -399,6 +497,16 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
   }
   for (int i = 0; i < boxCount; i++) {
     PushModel::CoverBody(&cover, childBoxes[i], 0);
+  }
+  if (!exact) {
+    records[index].next = static_cast<uint16_t>(next == 0xffff ? 0 : next);
+  }
+  if (go && !exact && next != 0xffff) {
+    if (!open.Push({next, records[index].lower, index},
+                   memoryBytes - std::min(memoryBytes, Bytes() - open.Bytes()))) {
+      result->message = "memory limit reached";
+      go = false;
+    }
   }
   if (go && limits.maxStates != 0 && records.size() > limits.maxStates) {
     result->message = "state limit reached";
@@ -446,18 +554,19 @@ SearchResult Search::Run() {
     result.message = "memory limit reached";
     return result;
   }
-  records[0] = {NO_PARENT, 0, 0, 0, static_cast<uint16_t>(lower)};
+  records[0] = {NO_PARENT, 0, 0, 0, static_cast<uint16_t>(lower), 0};
   open.Push(EntryOf(0), memoryBytes);
   while (!open.Empty()) {
     const OpenEntry entry = open.Pop();
     result.bound = static_cast<int>(entry.primary);
     StateRecord& record = records[entry.index];
     // A state met again by a shorter path got a smaller entry, which came
-    // first; the entries it left behind find it closed.
-    if ((record.step & CLOSED) != 0) {
+    // first; the entries it left behind find it closed. An expanded state
+    // comes back at its `next` key for the children it held back.
+    if ((record.step & CLOSED) != 0 && entry.primary != record.next) {
       continue;
     }
-    if (IsGoal(&keys[entry.index * static_cast<size_t>(stride)])) {
+    if ((record.step & CLOSED) == 0 && IsGoal(&keys[entry.index * static_cast<size_t>(stride)])) {
       result = Finish(result, entry.index);
       break;
     }
@@ -486,6 +595,30 @@ SearchResult Search::Run() {
 }  // namespace
 
 SearchResult RunSearch(const PushModel& model, SearchMode mode, const SearchLimits& limits) {
-  Search search(model, mode, limits);
-  return search.Run();
+  if (mode != SEARCH_PUSHES_THEN_MOVES) {
+    Search search(model, mode, limits);
+    return search.Run();
+  }
+  Search pushSearch(model, SEARCH_PUSHES, limits);
+  SearchResult found = pushSearch.Run();
+  if (found.outcome != SOLVE_SOLVED) {
+    return found;
+  }
+  pushSearch.ListExpandedBoxes();
+  SearchLimits second = limits;
+  second.pushBound = static_cast<int>(found.pushes.size());
+  second.memoryBytes = limits.memoryBytes - std::min(limits.memoryBytes, pushSearch.Bytes());
+  const uint64_t budget = found.states * MOVES_BUDGET + 60000;
+  second.maxStates = limits.maxStates != 0 ? std::min(limits.maxStates, budget) : budget;
+  Search moveSearch(model, SEARCH_PUSHES_THEN_MOVES, second, &pushSearch);
+  SearchResult fewer = moveSearch.Run();
+  fewer.states += found.states;
+  fewer.peakBytes = pushSearch.Bytes() + fewer.peakBytes;
+  if (fewer.outcome != SOLVE_SOLVED) {
+    found.states = fewer.states;
+    found.peakBytes = fewer.peakBytes;
+    return found;
+  }
+  fewer.fewestMoves = true;
+  return fewer;
 }

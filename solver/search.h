@@ -14,9 +14,10 @@
 #include "solver/solver.h"
 
 enum SearchMode {
-  SEARCH_PUSHES,             // fewest pushes
-  SEARCH_PUSHES_THEN_MOVES,  // fewest moves among solutions of at most `pushBound` pushes
-  SEARCH_MOVES,              // fewest moves
+  SEARCH_PUSHES,  // fewest pushes
+  // fewest pushes, then the fewest moves among the solutions with as few
+  SEARCH_PUSHES_THEN_MOVES,
+  SEARCH_MOVES,  // fewest moves
 };
 
 struct SearchLimits {
@@ -24,7 +25,7 @@ struct SearchLimits {
   double seconds = 0;  // 0: no limit
   size_t memoryBytes = 0;
   uint64_t maxStates = 0;  // 0: no limit
-  int pushBound = 0;       // for SEARCH_PUSHES_THEN_MOVES
+  int pushBound = 0;       // the fewest pushes, for the moves part of SEARCH_PUSHES_THEN_MOVES
   std::function<void(const SolverProgress&)> progress;
 };
 
@@ -39,7 +40,8 @@ struct SearchResult {
   SolveOutcome outcome = SOLVE_GAVE_UP;
   std::vector<PushStep> pushes;
   uint64_t states = 0;
-  int bound = 0;  // the smallest key of the states left open
+  bool fewestMoves = false;  // SEARCH_PUSHES_THEN_MOVES: the moves are the fewest too
+  int bound = 0;             // the smallest key of the states left open
   size_t peakBytes = 0;
   std::string message;  // what stopped a search that gave up
 };

@@ -1,5 +1,5 @@
-// solver.cpp: solving a level: the push search, a second search for fewer
-// moves, and the replay that every solution must pass.
+// solver.cpp: solving a level: the search, and the replay that every
+// solution must pass.
 #include "solver/solver.h"
 
 #include <memory>
@@ -87,7 +87,10 @@ SolveResult SolveLevel(const CLevel& level, const SolverOptions& options) {
   limits.memoryBytes = options.memoryBytes != 0 ? options.memoryBytes : DEFAULT_MEMORY;
   limits.maxStates = options.maxStates;
   limits.progress = options.progress;
-  SearchResult found = RunSearch(model, options.moveOptimal ? SEARCH_MOVES : SEARCH_PUSHES, limits);
+  const SearchMode mode = options.moveOptimal   ? SEARCH_MOVES
+                          : options.fewestMoves ? SEARCH_PUSHES_THEN_MOVES
+                                                : SEARCH_PUSHES;
+  const SearchResult found = RunSearch(model, mode, limits);
   result.states = found.states;
   result.bound = found.bound;
   result.peakBytes = found.peakBytes;
@@ -97,23 +100,7 @@ SolveResult SolveLevel(const CLevel& level, const SolverOptions& options) {
   }
   result.pushOptimal = !options.moveOptimal;
   result.moveOptimal = options.moveOptimal;
-  result.fewestMovesForPushes = options.moveOptimal;
-  if (!options.moveOptimal) {
-    // Fewer moves for the same pushes, where the search over the hero's own
-    // anchor stays within four times the states the push search needed and
-    // 60000 more.
-    SearchLimits second = limits;
-    second.pushBound = static_cast<int>(found.pushes.size());
-    const uint64_t budget = found.states * 4 + 60000;
-    second.maxStates = options.maxStates != 0 ? std::min(options.maxStates, budget) : budget;
-    SearchResult fewer = RunSearch(model, SEARCH_PUSHES_THEN_MOVES, second);
-    result.states += fewer.states;
-    result.peakBytes = std::max(result.peakBytes, fewer.peakBytes);
-    if (fewer.outcome == SOLVE_SOLVED) {
-      found = fewer;
-      result.fewestMovesForPushes = true;
-    }
-  }
+  result.fewestMovesForPushes = options.moveOptimal || found.fewestMoves;
   if (!Spell(model, found.pushes, &result)) {
     result = SolveResult();
     result.message = "solver fault: its solution cannot be written as steps";

@@ -24,6 +24,9 @@ struct SolverOptions {
   size_t memoryBytes = 0;    // give up before the search's own tables pass this; 0: 1 GiB
   uint64_t maxStates = 0;    // give up after this many states; 0: no limit
   bool moveOptimal = false;  // fewest moves instead of fewest pushes
+  // With fewest pushes, also the fewest moves among solutions with as few
+  // pushes; without, any solution with the fewest pushes.
+  bool fewestMoves = true;
   std::function<void(const SolverProgress&)> progress;  // called at most a few times a second
 };
 

@@ -44,6 +44,18 @@ expect 0 "no solution" head -1 "$tmp/unsolved"
 grep -q "^gave up: memory limit reached; every solution has at least 0 pushes; " "$tmp/gave-up"
 expect 2 "ERROR velm2-level: solve: --limit needs a positive number, not '0'" \
   "$tool" solve "$tmp/rooms-001.txt" --limit 0
+# Several levels in one run: each block after the level's name, then a summary;
+# a list names levels beside it.
+printf '# the rooms\nrooms-001.txt\n\nrooms-002.txt\n' >"$tmp/list"
+"$tool" solve --list "$tmp/list" "$tmp/missing.txt" >"$tmp/batch" && exit 1
+expect 0 "level $tmp/rooms-001.txt
+RR
+moves 2 (fewest for these pushes), pushes 2 (proven fewest)
+level $tmp/rooms-002.txt
+no solution
+level $tmp/missing.txt
+ERROR velm2-level: '$tmp/missing.txt': can't open: No such file or directory" grep -v states "$tmp/batch"
+grep -q "^3 levels: 1 solved, 1 without solution, 1 not solved; [0-9]* states, " "$tmp/batch"
 
 # Every solution solve prints replays; pushes come by case, plain letters are directions.
 "$tool" solve level/standart/nook.lev --moves | head -1 >"$tmp/nook.solution"

@@ -28,6 +28,15 @@ const char TRADE[] =
     "#.#.#.#.#.#.|............|#.#.......#.|............|#...$..@..#.|............|#...o$o...#.|"
     "............|#.........#.|............|#.#.#.#.#.#.";
 
+// A generated room of whole squares, four boxes: its fewest moves for the
+// fewest pushes pass states where the push bound is short of the pushes
+// still to come.
+const char FOUR_BOXES[] =
+    "#.#.#.#.#.#.#.#.#.|..................|#...............#.|..................|"
+    "#.......o.$...*.#.|..................|#...#...$.o...#.#.|..................|"
+    "#...............#.|..................|#.o.$.#.#.#...#.#.|..................|"
+    "#.#.....@.#...#.#.|..................|#.#.#.#.#.#.#.#.#.";
+
 TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
   const struct {
     const char* picture;
@@ -39,6 +48,7 @@ TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
       {HALF_BELOW, false, SOLVE_SOLVED, 4, 4},
       {TRADE, false, SOLVE_SOLVED, 3, 26},
       {TRADE, true, SOLVE_SOLVED, 5, 20},
+      {FOUR_BOXES, false, SOLVE_SOLVED, 10, 50},
       // The upper box is stuck until the lower one is pushed aside.
       {"......o.......|..............|....#.$.#.....|..............|......$...o...|"
        "..............|..............|..........@...",

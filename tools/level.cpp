@@ -31,10 +31,13 @@ const char USAGE[] =
     "  check LEVEL...          lists every fault a player would meet, one line each\n"
     "  import FILE [-o DIR]    writes each level of a classic plain-text file as a\n"
     "                          text level DIR/NAME-NNN.txt (DIR: the current one)\n"
-    "  solve LEVEL [--limit SECONDS] [--memory MB] [--moves]\n"
+    "  solve LEVEL... [--list FILE] [--limit SECONDS] [--memory MB] [--moves]\n"
     "                          prints a solution with the fewest pushes (with\n"
     "                          --moves the fewest moves) on its first line, then\n"
-    "                          its counts; gives up at the time or memory limit\n"
+    "                          its counts; gives up at the time or memory limit.\n"
+    "                          With several levels, or a list FILE of levels one\n"
+    "                          a line, each result follows a line 'level PATH',\n"
+    "                          and a summary line ends\n"
     "  replay LEVEL MOVES      plays MOVES (letters, or @FILE holding them) and\n"
     "                          says whether they solve the level\n"
     "  --help                  prints this text\n"
@@ -46,6 +49,9 @@ const int EXIT_USAGE = 2;
 
 // A solution file for replay holds one line of letters; none comes near this.
 const size_t SOLUTION_LIMIT = 1 << 20;
+
+// A list of levels for solve holds a line for each; none comes near this.
+const size_t LIST_FILE_LIMIT = 1 << 20;
 
 // Classic files hold whole collections; none comes near this.
 const size_t CLASSIC_FILE_LIMIT = 16 << 20;
@@ -219,9 +225,37 @@ bool ParseNumber(const std::string& text, double* number) {
   return !text.empty() && *end == 0 && *number > 0 && *number < 1e9;
 }
 
-int Solve(const Arguments& args) {
-  std::string path;
+// What `solve` was asked: the levels in order and the solver's options.
+struct SolveRequest {
+  std::vector<std::string> paths;
+  bool batch = false;  // more than one level, or a list: a header and a summary
   SolverOptions options;
+};
+
+// Adds the levels of a list file, one path a line, relative to the list's
+// folder; blank lines and lines starting with '#' are skipped.
+bool AddListedLevels(const std::string& list, std::vector<std::string>* paths) {
+  std::string text;
+  if (!ReadSmallFile(list, LIST_FILE_LIMIT, &text)) {
+    return false;
+  }
+  const size_t slash = list.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : list.substr(0, slash + 1);
+  for (std::string line : SplitLines(text)) {
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    if (!line.empty() && line[0] != '#') {
+      paths->push_back(line[0] == '/' ? line : folder + line);
+    }
+  }
+  return true;
+}
+
+// Reads the command line of `solve`; returns -1 when it fits, else the exit
+// status, with the reason printed.
+int ParseSolve(const Arguments& args, SolveRequest* request) {
+  int lists = 0;
   for (size_t index = 0; index < args.size(); index++) {
     const std::string& arg = args[index];
     double number = 0;
@@ -232,44 +266,34 @@ int Solve(const Arguments& args) {
         return EXIT_USAGE;
       }
       if (arg == "--limit") {
-        options.seconds = number;
+        request->options.seconds = number;
       } else {
-        options.memoryBytes = static_cast<size_t>(number * 1048576);
+        request->options.memoryBytes = static_cast<size_t>(number * 1048576);
       }
     } else if (arg == "--moves") {
-      options.moveOptimal = true;
-    } else if (arg[0] == '-' || !path.empty()) {
+      request->options.moveOptimal = true;
+    } else if (arg == "--list" && index + 1 < args.size()) {
+      lists++;
+      if (!AddListedLevels(args[++index], &request->paths)) {
+        return 1;
+      }
+    } else if (arg[0] == '-') {
       printf("ERROR velm2-level: solve: unknown option or argument '%s'\n", arg.c_str());
       return EXIT_USAGE;
     } else {
-      path = arg;
+      request->paths.push_back(arg);
     }
   }
-  if (path.empty()) {
+  if (request->paths.empty() && lists == 0) {
     fputs(USAGE, stdout);
     return EXIT_USAGE;
   }
-  auto level = std::make_unique<CLevel>();
-  std::string error;
-  if (!ReadLevelFile(path, level.get(), &error)) {
-    PrintError(path, error);
-    return 1;
-  }
-  // On a terminal a progress line is redrawn in place; the solver calls this
-  // at most a few times a second.
-  const bool terminal = isatty(fileno(stderr)) != 0;
-  if (terminal) {
-    options.progress = [](const SolverProgress& progress) {
-      fprintf(stderr, "\r%llu states, bound %d, %.0f states/s   ",
-              static_cast<unsigned long long>(progress.states), progress.bound,
-              progress.states / std::max(progress.seconds, 1e-3));
-      fflush(stderr);
-    };
-  }
-  const SolveResult result = SolveLevel(*level, options);
-  if (terminal) {
-    fprintf(stderr, "\r%60s\r", "");
-  }
+  request->batch = lists > 0 || request->paths.size() > 1;
+  return -1;
+}
+
+// Prints the result block of one solve.
+void PrintSolveResult(const std::string& path, const SolveResult& result, bool moveOptimal) {
   char figures[100];
   snprintf(figures, sizeof figures, "%llu states, %.1f MB, %.3f s",
            static_cast<unsigned long long>(result.states), result.peakBytes / 1048576.0,
@@ -283,20 +307,71 @@ int Solve(const Arguments& args) {
       printf("%s\n", result.moves.c_str());
       printf("moves %d%s, pushes %d%s\n", result.moveCount, moves, result.pushCount, pushes);
       printf("%s\n", figures);
-      return 0;
+      break;
     }
     case SOLVE_NO_SOLUTION:
       printf("no solution\n%s\n", figures);
-      return 1;
+      break;
     case SOLVE_GAVE_UP:
       printf("gave up: %s; every solution has at least %d %s; %s\n", result.message.c_str(),
-             result.bound, options.moveOptimal ? "moves" : "pushes", figures);
-      return 1;
+             result.bound, moveOptimal ? "moves" : "pushes", figures);
+      break;
     case SOLVE_UNSUPPORTED:
       PrintError(path, "the solver can't take this level: " + result.message);
-      return 1;
+      break;
   }
-  return 1;
+}
+
+int Solve(const Arguments& args) {
+  SolveRequest request;
+  const int status = ParseSolve(args, &request);
+  if (status >= 0) {
+    return status;
+  }
+  // On a terminal a progress line is redrawn in place; the solver calls this
+  // at most a few times a second.
+  const bool terminal = isatty(fileno(stderr)) != 0;
+  if (terminal) {
+    request.options.progress = [](const SolverProgress& progress) {
+      fprintf(stderr, "\r%llu states, bound %d, %.0f states/s   ",
+              static_cast<unsigned long long>(progress.states), progress.bound,
+              progress.states / std::max(progress.seconds, 1e-3));
+      fflush(stderr);
+    };
+  }
+  int solved = 0;
+  int noSolution = 0;
+  int failed = 0;
+  uint64_t states = 0;
+  double seconds = 0;
+  auto level = std::make_unique<CLevel>();
+  for (const std::string& path : request.paths) {
+    if (request.batch) {
+      printf("level %s\n", path.c_str());
+    }
+    std::string error;
+    if (!ReadLevelFile(path, level.get(), &error)) {
+      PrintError(path, error);
+      failed++;
+      continue;
+    }
+    const SolveResult result = SolveLevel(*level, request.options);
+    if (terminal) {
+      fprintf(stderr, "\r%60s\r", "");
+    }
+    PrintSolveResult(path, result, request.options.moveOptimal);
+    solved += result.outcome == SOLVE_SOLVED;
+    noSolution += result.outcome == SOLVE_NO_SOLUTION;
+    failed += result.outcome == SOLVE_GAVE_UP || result.outcome == SOLVE_UNSUPPORTED;
+    states += result.states;
+    seconds += result.seconds;
+  }
+  if (request.batch) {
+    printf("%zu levels: %d solved, %d without solution, %d not solved; %llu states, %.3f s\n",
+           request.paths.size(), solved, noSolution, failed,
+           static_cast<unsigned long long>(states), seconds);
+  }
+  return solved == static_cast<int>(request.paths.size()) ? 0 : 1;
 }
 
 int Replay(const Arguments& args) {
