@@ -1,4 +1,5 @@
 // deadlock.cpp: lower bound and deadlock tests of the push search.
+#include <algorithm>
 #include <cstring>
 
 #include "solver/search.h"
@@ -32,7 +33,9 @@ bool MayEverMove(const PushModel& model, const Cover& cover, int anchor, uint8_t
 
 LowerBound::LowerBound(const PushModel& model) : model(model) {
   rows = static_cast<int>(model.boxes.size());
-  columns = static_cast<int>(model.places.size()) + rows - model.goalCount;
+  // A goal beyond the boxes or the places has no solution, which the search
+  // tells before it asks for a bound; the table must still have a size.
+  columns = std::max(rows, static_cast<int>(model.places.size()) + rows - model.goalCount);
   cost.assign((rows + 1) * (columns + 1), 0);
   u.assign(rows + 1, 0);
   v.assign(columns + 1, 0);

@@ -96,6 +96,10 @@ TEST(SolverTest, RefusesLevelsItCannotModelAndGivesUpAtTheStateLimit) {
     EXPECT_EQ(result.outcome, SOLVE_UNSUPPORTED);
     EXPECT_EQ(result.message, test.message);
   }
+  // A count beyond the boxes and the places can never be met.
+  auto overCounted = std::make_unique<CLevel>(*level);
+  overCounted->boxCount = 4;
+  EXPECT_EQ(SolveLevel(*overCounted, SolverOptions()).outcome, SOLVE_NO_SOLUTION);
   SolverOptions options;
   options.maxStates = 2;
   EXPECT_EQ(SolveLevel(*level, options).message, "state limit reached");
