@@ -100,11 +100,12 @@ SolveResult SolveLevel(const CLevel& level, const SolverOptions& options) {
   result.fewestMovesForPushes = options.moveOptimal;
   if (!options.moveOptimal) {
     // Fewer moves for the same pushes, where the search over the hero's own
-    // anchor stays within four times the states the push search needed and
-    // 60000 more.
+    // anchor stays within its budget: by default four times the states the
+    // push search needed and 60000 more.
     SearchLimits second = limits;
     second.pushBound = static_cast<int>(found.pushes.size());
-    const uint64_t budget = found.states * 4 + 60000;
+    const uint64_t budget =
+        options.fewerMovesStates != 0 ? options.fewerMovesStates : found.states * 4 + 60000;
     second.maxStates = options.maxStates != 0 ? std::min(options.maxStates, budget) : budget;
     SearchResult fewer = RunSearch(model, SEARCH_PUSHES_THEN_MOVES, second);
     result.states += fewer.states;

@@ -24,6 +24,9 @@ struct SolverOptions {
   size_t memoryBytes = 0;    // give up before the search's own tables pass this; 0: 1 GiB
   uint64_t maxStates = 0;    // give up after this many states; 0: no limit
   bool moveOptimal = false;  // fewest moves instead of fewest pushes
+  // States the search for fewer moves among the fewest pushes may take; 0:
+  // four times those of the push search and 60000 more.
+  uint64_t fewerMovesStates = 0;
   std::function<void(const SolverProgress&)> progress;  // called at most a few times a second
 };
 

@@ -5,6 +5,8 @@
 //   velm2-generate pull LEVEL OUT TITLE       the hardest start for the level's places
 //   velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE
 //                                             the hardest of a few random rooms
+//   velm2-generate tidy LEVEL OUT             the level with floor under all its inside,
+//                                             in the middle of the screen
 //
 // `pull` keeps the level's walls, floors and places and writes OUT, a text
 // level whose boxes and hero stand where reverse play found the start with the
@@ -25,6 +27,7 @@
 #include "generator/design.h"
 #include "generator/reverse.h"
 #include "generator/room.h"
+#include "generator/tidy.h"
 #include "solver/solver.h"
 
 namespace {
@@ -65,6 +68,9 @@ int Write(Design design, const PulledStart& start, const char* outPath, const ch
 }
 
 const double GRADE_SECONDS = 120;
+// A stored solution is watched: the hero should not wander, so the pack's
+// search for the fewest moves among the fewest pushes may go far.
+const uint64_t GRADE_FEWER_MOVES_STATES = 20000000;
 
 // Solves a level with the solver, for the pack: a push-optimal solution on
 // one line (one with the fewest moves too where there is one), then boxes, moves, pushes, box
@@ -74,6 +80,7 @@ const double GRADE_SECONDS = 120;
 int Grade(const CLevel& level) {
   SolverOptions options;
   options.seconds = GRADE_SECONDS;
+  options.fewerMovesStates = GRADE_FEWER_MOVES_STATES;
   const SolveResult result = SolveLevel(level, options);
   if (result.outcome != SOLVE_SOLVED) {
     printf("ERROR velm2-generate: not solved: %s\n", result.message.c_str());
@@ -126,7 +133,7 @@ int Room(char** argv) {
     shape.innerWalls =
         std::uniform_int_distribution<int>(0, shape.width * shape.height / 24)(random);
     Design room;
-    if (!MakeRoom(shape, &random, &room)) {
+    if (!MakeRoom(shape, &random, &room) || !CentreRoom(&room) || !FloorInside(&room)) {
       continue;
     }
     PullOptions options;
@@ -146,21 +153,40 @@ int Room(char** argv) {
   return bestScore < 0 ? 1 : Write(best, bestSearch.starts.front(), argv[6], argv[7]);
 }
 
+// Floors the level's whole inside and centres it, keeping the puzzle and the
+// title: for rooms drawn by hand, and those drawn before the look mattered.
+int Tidy(Design design, const CLevel& level, const char* outPath) {
+  const bool floored = FloorInside(&design);
+  const bool centred = CentreRoom(&design);
+  if (!floored) {
+    printf("ERROR velm2-generate: '%s': a cell inside the room can't be floored\n", outPath);
+  }
+  if (!centred) {
+    printf("ERROR velm2-generate: '%s': no place near the middle is clear of the HUD\n", outPath);
+  }
+  PulledStart start;
+  start.start = {design.boxes, design.hero};
+  const std::string title(level.infoText1, level.infoLength[0]);
+  return Write(design, start, outPath, title.c_str()) || !floored || !centred;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const bool measure = argc == 3 && strcmp(argv[1], "measure") == 0;
   const bool grade = argc == 3 && strcmp(argv[1], "grade") == 0;
   const bool pull = argc == 5 && strcmp(argv[1], "pull") == 0;
+  const bool tidy = argc == 4 && strcmp(argv[1], "tidy") == 0;
   if (argc == 8 && strcmp(argv[1], "room") == 0) {
     return Room(argv);
   }
-  if (!measure && !grade && !pull) {
+  if (!measure && !grade && !pull && !tidy) {
     printf(
         "usage: velm2-generate measure LEVEL\n"
         "       velm2-generate grade LEVEL\n"
         "       velm2-generate pull LEVEL OUT TITLE\n"
-        "       velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE\n");
+        "       velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE\n"
+        "       velm2-generate tidy LEVEL OUT\n");
     return 2;
   }
   auto level = std::make_unique<CLevel>();
@@ -172,6 +198,9 @@ int main(int argc, char** argv) {
   const Design design = DesignOf(*level);
   if (grade) {
     return Grade(*level);
+  }
+  if (tidy) {
+    return Tidy(design, *level, argv[3]);
   }
   return measure ? Measure(design) : Pull(design, argv[3], argv[4]);
 }
