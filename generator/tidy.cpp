@@ -10,22 +10,24 @@
 
 namespace {
 
-// Bodies may hang one cell off the board on any side, where nothing stands.
-const int PADDED_COLUMNS = BOARD_COLUMNS + 2;
-const int PADDED_ROWS = BOARD_ROWS + 2;
+// Bodies may go round the board wholly off it, where nothing stands.
+const int PAD = 2;
+const int PADDED_COLUMNS = BOARD_COLUMNS + 2 * PAD;
+const int PADDED_ROWS = BOARD_ROWS + 2 * PAD;
 
 struct Rect {
   int left, top, right, bottom;  // right and bottom are past the last pixel
 };
 
-// Where the HUD writes, 7 x 14 pixel glyphs: the frame rate (up to
-// "FPS 1000.00") top left, the four counter lines top right, the four help
-// lines bottom left and the credit line bottom right.
+// Where the HUD writes, 7 x 14 pixel glyphs, as far as its widest texts
+// reach ("FPS 1000.00", "MOVE 9999"): the frame rate top left, the four
+// counter lines top right, the four help lines bottom left and the credit line
+// bottom right. Glyphs leave their cell's top two rows blank.
 const Rect HUD_TEXT[] = {
-    {0, 0, 11 * 7, 14},
-    {560, 0, SCREEN_WIDTH, 4 * 14},
-    {0, 424, 1 + 22 * 7, SCREEN_HEIGHT},
-    {400, 466, SCREEN_WIDTH, SCREEN_HEIGHT},
+    {0, 2, 77, 14},
+    {560, 2, 623, 55},
+    {1, 426, 155, 479},
+    {400, 468, 596, SCREEN_HEIGHT},
 };
 
 bool Meets(const Rect& a, const Rect& b) {
@@ -63,11 +65,11 @@ AnchorSet InsideCells(const std::vector<int>& walls) {
     }
     return anchors;
   }());
-  // Padded cells: (column + 1, row + 1); a body anchored at padded (c, r)
+  // Padded cells: (column + PAD, row + PAD); a body anchored at padded (c, r)
   // covers (c, r) to (c + 1, r + 1) and must meet no wall cell.
   auto blocked = [&](int paddedColumn, int paddedRow) {
-    const int column = paddedColumn - 1;
-    const int row = paddedRow - 1;
+    const int column = paddedColumn - PAD;
+    const int row = paddedRow - PAD;
     return OnBoard(column, row) && wallCells[AnchorAt(column, row)];
   };
   auto fits = [&](int c, int r) {
@@ -85,8 +87,8 @@ AnchorSet InsideCells(const std::vector<int>& walls) {
     const int r = at / PADDED_COLUMNS;
     for (int dy = 0; dy <= 1; dy++) {
       for (int dx = 0; dx <= 1; dx++) {
-        if (OnBoard(c + dx - 1, r + dy - 1)) {
-          outside.set(AnchorAt(c + dx - 1, r + dy - 1));
+        if (OnBoard(c + dx - PAD, r + dy - PAD)) {
+          outside.set(AnchorAt(c + dx - PAD, r + dy - PAD));
         }
       }
     }
@@ -178,8 +180,11 @@ bool CentreRoom(Design* design) {
     bottom = std::max(bottom, RowOf(wall));
   }
   // The walls' pictures reach OBJECT_OVERHANG pixels left of and above their
-  // cells; the first column and row would lose that much off the screen.
+  // cells; the first column and row would lose that much off the screen. A
+  // room too big to keep clear of the HUD still goes where it is most
+  // centred on the screen.
   int bestDx = 0, bestDy = 0, bestDistance = INT_MAX;
+  bool clear = false;
   for (int dy = 1 - top; bottom + dy <= BOARD_ROWS - 2; dy++) {
     for (int dx = 1 - left; right + dx <= BOARD_COLUMNS - 2; dx++) {
       const int middleX = (CELL_SIZE * (left + right + 2 * dx + 2) - OBJECT_OVERHANG) / 2;
@@ -187,24 +192,20 @@ bool CentreRoom(Design* design) {
       const int offX = std::abs(2 * middleX - SCREEN_WIDTH) / 2;
       const int offY = std::abs(2 * middleY - SCREEN_HEIGHT) / 2;
       const int distance = offX * offX + offY * offY;
-      if (offX > CELL_SIZE || offY > CELL_SIZE || distance >= bestDistance) {
-        continue;
-      }
       Design moved = *design;
       for (std::vector<int>* anchors : {&moved.walls, &moved.floors, &moved.places, &moved.boxes}) {
         for (int& anchor : *anchors) {
           anchor += AnchorAt(dx, dy);
         }
       }
-      if (!UnderHudText(moved)) {
+      const bool movedClear = offX <= CELL_SIZE && offY <= CELL_SIZE && !UnderHudText(moved);
+      if ((movedClear && !clear) || (movedClear == clear && distance < bestDistance)) {
         bestDx = dx;
         bestDy = dy;
         bestDistance = distance;
+        clear = movedClear;
       }
     }
-  }
-  if (bestDistance == INT_MAX) {
-    return false;
   }
   const int shift = AnchorAt(bestDx, bestDy);
   for (std::vector<int>* anchors :
@@ -216,5 +217,5 @@ bool CentreRoom(Design* design) {
   if (design->hero >= 0) {
     design->hero += shift;
   }
-  return true;
+  return clear;
 }
