@@ -266,13 +266,13 @@ void Looker::CheckScreen() {
       if (Kind(true, column, row) != TILE_WALL) {
         continue;
       }
-      const bool left = ObjectFrameEdge(column) < 0;
-      const bool top = ObjectFrameEdge(row) < 0;
-      if ((left && !leftSeen) || (top && !topSeen)) {
+      const bool left = ObjectFrameEdge(column) < 0 && !leftSeen;
+      const bool top = ObjectFrameEdge(row) < 0 && !topSeen;
+      if (left || top) {
+        const std::string edges = left && top ? "left and top" : left ? "left" : "top";
         Add(LevelProblem::IN_OBJECTS, column, row,
-            "the wall at " + CellName(column, row) + " loses its " +
-                (left && !leftSeen ? "left" : "top") + " " + std::to_string(OBJECT_OVERHANG) +
-                " pixels to the screen's edge");
+            "the wall at " + CellName(column, row) + " loses its " + edges + " " +
+                std::to_string(OBJECT_OVERHANG) + " pixels to the screen's edge");
       }
       leftSeen = leftSeen || left;
       topSeen = topSeen || top;
