@@ -248,9 +248,9 @@ void Looker::CheckPlaces() {
       }
       if (4 * hidden > shown + hidden) {
         Add(LevelProblem::IN_GROUND, column, row,
-            "the place at " + CellName(column, row) + " is " +
-                std::to_string(100 * hidden / (shown + hidden)) +
-                "% hidden under walls and boxes at the start");
+            "the place at " + CellName(column, row) + " has " + std::to_string(hidden) +
+                " of its " + std::to_string(shown + hidden) +
+                " pixels hidden under walls and boxes at the start, more than a quarter");
       }
     }
   }

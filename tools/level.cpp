@@ -141,8 +141,9 @@ int Check(const Arguments& args) {
     printf("ERROR velm2-level: no look check: %s\n", look.Unavailable().c_str());
     status = 1;
   }
-  // The first level seen with each set of walls.
-  std::map<std::string, std::string> shapes;
+  // The first level seen with each set of walls, by path and bytes: a text
+  // level and the level file built from it are one level, not two alike.
+  std::map<std::string, std::pair<std::string, std::string>> shapes;
   for (const std::string& path : args) {
     std::string contents;
     std::string bytes;
@@ -158,9 +159,9 @@ int Check(const Arguments& args) {
       for (const std::string& problem : DescribeLevelProblems(contents, look.Check(bytes))) {
         problems.push_back(problem);
       }
-      const std::string shape = WallShape(bytes);
-      if (!shape.empty() && !shapes.emplace(shape, path).second) {
-        problems.push_back("the same walls as '" + shapes[shape] + "'");
+      const auto [first, added] = shapes.emplace(WallShape(bytes), std::make_pair(path, bytes));
+      if (!first->first.empty() && !added && first->second.second != bytes) {
+        problems.push_back("the same walls as '" + first->second.first + "'");
       }
     }
     for (const std::string& problem : problems) {
