@@ -23,9 +23,10 @@ using Mask = std::vector<char>;
 
 const int PIXELS = SCREEN_WIDTH * SCREEN_HEIGHT;
 
-// Large enough for the widest counters a player meets, so the HUD's text
-// areas are measured at their widest.
-const int HUD_COUNT = 9999;
+// The move counter, the widest of the counters (a level's number has two
+// digits, pushes are never more than moves), at the most a player meets, so
+// that the HUD's text areas are measured at their widest.
+const int HUD_MOVES = 9999;
 // The game waits a millisecond per frame, so its frame rate stays under this.
 const float HUD_FRAME_TIME = 0.001f;
 
@@ -96,10 +97,7 @@ std::vector<Box> HudCorners() {
   CGame& game = *theGame;
   CLevel* board = game.level;
   const int moves = board->moveCount;
-  const int pushes = board->pushCount;
-  board->moveCount = HUD_COUNT;
-  board->pushCount = HUD_COUNT;
-  game.levelNumber = HUD_COUNT;
+  board->moveCount = HUD_MOVES;
   game.screenState = GAME_PLAY;
   game.frameTime = HUD_FRAME_TIME;
   const Mask text = Painted([&](SDL_Surface*) {
@@ -108,7 +106,6 @@ std::vector<Box> HudCorners() {
     game.DrawHud();
   });
   board->moveCount = moves;
-  board->pushCount = pushes;
   std::vector<Box> corners(4);
   for (int y = 0; y < SCREEN_HEIGHT; y++) {
     for (int x = 0; x < SCREEN_WIDTH; x++) {

@@ -71,7 +71,7 @@ TEST(LookCheck, EachUnfinishedSightIsToldAtItsCell) {
        {"the room is off centre: its middle lies 33.0 pixels right of and 7.0 pixels above the "
         "screen's middle, more than a cell (24 pixels)"}},
       {Room(0, {{23, 1, '#'}, {1, 17, '#'}}),
-       {"line 2, column 23: the room reaches under the HUD's top-right text (x 560-629, y 2-54) at "
+       {"line 2, column 23: the room reaches under the HUD's top-right text (x 560-622, y 2-54) at "
         "(column 23, row 0)",
         "line 19, column 0: the room reaches under the HUD's bottom-left text (x 1-154, y 426-478) "
         "at (column 0, row 17)"}},
