@@ -377,7 +377,10 @@ void Looker::CheckReach() {
 
 }  // namespace
 
-LookCheck::LookCheck() {
+LookCheck::LookCheck(const std::string& folder) {
+  // The game reads its pictures from data/ under the working directory.
+  const int here = open(".", O_RDONLY | O_DIRECTORY);
+  const bool moved = chdir(folder.c_str()) == 0;
   // The game's start-up prints its progress lines; a check prints only faults.
   fflush(stdout);
   const int saved = dup(STDOUT_FILENO);
@@ -396,6 +399,12 @@ LookCheck::LookCheck() {
   if (null >= 0) {
     close(null);
   }
+  if (here >= 0) {
+    if (moved && fchdir(here) != 0) {
+      printf("ERROR velm2-level: can't return to the working directory\n");
+    }
+    close(here);
+  }
 }
 
 std::string LookCheck::Unavailable() const {
@@ -407,7 +416,7 @@ std::string LookCheck::Unavailable() const {
                                          theGame->heroImage,  theGame->fontSheet};
   for (const SDL_Surface* picture : pictures) {
     if (!picture) {
-      return "the game's pictures are not in data/ under the working directory";
+      return "the game's pictures are not in data/ here nor where the game is installed";
     }
   }
   return "";
