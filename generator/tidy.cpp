@@ -103,6 +103,56 @@ AnchorSet InsideCells(const std::vector<int>& walls) {
   return ~(outside | wallCells);
 }
 
+bool CloseSlots(Design* design) {
+  for (;;) {
+    AnchorSet walls;
+    for (int wall : design->walls) {
+      walls.set(wall);
+    }
+    const AnchorSet wallCells = CoveredCells(walls);
+    const AnchorSet inside = InsideCells(design->walls);
+    int leak = -1;
+    for (int cell = 0; cell < ANCHORS && leak < 0; cell++) {
+      const int column = ColumnOf(cell);
+      const int row = RowOf(cell);
+      if (inside[cell] || wallCells[cell]) {
+        continue;
+      }
+      const int next[4][2] = {
+          {column + 1, row}, {column - 1, row}, {column, row + 1}, {column, row - 1}};
+      for (const auto& [c, r] : next) {
+        if (OnBoard(c, r) && inside[AnchorAt(c, r)]) {
+          leak = cell;
+        }
+      }
+    }
+    if (leak < 0) {
+      return true;
+    }
+    // A wall over the slot's mouth, on cells outside only.
+    int cap = -1;
+    for (int dy = -1; dy <= 0 && cap < 0; dy++) {
+      for (int dx = -1; dx <= 0 && cap < 0; dx++) {
+        const int column = ColumnOf(leak) + dx;
+        const int row = RowOf(leak) + dy;
+        if (!OnBoard(column, row) || !OnBoard(column + 1, row + 1)) {
+          continue;
+        }
+        AnchorSet body;
+        body.set(AnchorAt(column, row));
+        if ((CoveredCells(body) & (inside | wallCells)).none()) {
+          cap = AnchorAt(column, row);
+        }
+      }
+    }
+    if (cap < 0) {
+      return false;
+    }
+    design->walls.push_back(cap);
+    std::sort(design->walls.begin(), design->walls.end());
+  }
+}
+
 bool FloorInside(Design* design) {
   AnchorSet walls;
   for (int wall : design->walls) {

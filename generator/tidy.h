@@ -9,6 +9,12 @@
 // pits too narrow for the hero are inside.
 std::bitset<ANCHORS> InsideCells(const std::vector<int>& walls);
 
+// Closes with walls outside the room every slot between walls that is too
+// narrow for the hero but lets the background meet the floor. False when a
+// slot's mouth has no room for a wall; a slot open at the board's edge is
+// left as it is (centre the room first).
+bool CloseSlots(Design* design);
+
 // Floor under every inside cell that no place covers, each floor on inside or
 // wall cells only, so none shows beyond the walls. False when a cell can't be
 // covered so; the floors laid stay.

@@ -119,6 +119,29 @@ int Pull(const Design& design, const char* outPath, const char* title) {
 
 const int ROOM_DRAWS = 8;
 
+// Pixels of a 48-pixel place that an object's 62-pixel picture, anchored
+// `offset` cells right of (or below) the place, covers along that axis.
+int CoveredAlong(int offset) {
+  const int covered[] = {0, 24, 48, 38, 14};  // offsets -2 to 2
+  return offset < -2 || offset > 2 ? 0 : covered[offset + 2];
+}
+
+// Whether every place shows at least three quarters of its picture at the
+// start: a box resting exactly on a place is fine, one half off it is not.
+bool PlacesShow(const std::vector<int>& places, const Position& start) {
+  const int PLACE_PIXELS = 2 * CELL_SIZE * 2 * CELL_SIZE;
+  for (int place : places) {
+    for (int box : start.boxes) {
+      const int covered =
+          CoveredAlong(ColumnOf(box) - ColumnOf(place)) * CoveredAlong(RowOf(box) - RowOf(place));
+      if (box != place && 4 * covered > PLACE_PIXELS) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 int Room(char** argv) {
   std::mt19937 random(atoi(argv[2]));
   RoomShape shape;
@@ -133,12 +156,17 @@ int Room(char** argv) {
     shape.innerWalls =
         std::uniform_int_distribution<int>(0, shape.width * shape.height / 24)(random);
     Design room;
-    if (!MakeRoom(shape, &random, &room) || !CentreRoom(&room) || !FloorInside(&room)) {
+    if (!MakeRoom(shape, &random, &room) || !CloseSlots(&room) || !CentreRoom(&room) ||
+        !FloorInside(&room)) {
       continue;
     }
     PullOptions options;
     options.maxStates = 300000;
-    const PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, options);
+    PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, options);
+    // The hardest start whose places all show.
+    while (!search.starts.empty() && !PlacesShow(room.places, search.starts.front().start)) {
+      search.starts.erase(search.starts.begin());
+    }
     if (search.starts.empty()) {
       continue;
     }
@@ -156,10 +184,16 @@ int Room(char** argv) {
 // Floors the level's whole inside and centres it, keeping the puzzle and the
 // title: for rooms drawn by hand, and those drawn before the look mattered.
 int Tidy(Design design, const CLevel& level, const char* outPath) {
-  const bool floored = FloorInside(&design);
+  // Off the board's edge a slot has no room for its wall: centre first, close
+  // the slots, then centre the room with its new walls.
+  CentreRoom(&design);
+  const bool closed = CloseSlots(&design);
   const bool centred = CentreRoom(&design);
+  const bool floored = closed && FloorInside(&design);
   if (!floored) {
-    printf("ERROR velm2-generate: '%s': a cell inside the room can't be floored\n", outPath);
+    printf(
+        "ERROR velm2-generate: '%s': a slot or a cell inside the room can't be closed or floored\n",
+        outPath);
   }
   if (!centred) {
     printf("ERROR velm2-generate: '%s': no place near the middle is clear of the HUD\n", outPath);
