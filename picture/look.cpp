@@ -12,7 +12,6 @@
 
 #include "board/grid.h"
 #include "board/levelread.h"
-#include "gfx/font.h"
 #include "picture/thumbnail.h"
 #include "shell/game.h"
 
@@ -76,7 +75,7 @@ Mask Drawn(const CLevel& level, const std::function<bool(bool, int, int, int)>& 
   return Painted([&](SDL_Surface* screen) { board->DrawBoard(screen); });
 }
 
-struct Box {
+struct Bounds {
   int left = SCREEN_WIDTH;
   int top = SCREEN_HEIGHT;
   int right = 0;  // one past the last pixel
@@ -93,7 +92,7 @@ struct Box {
 
 // The four corners of text that the HUD prints in play, each the bounding box
 // of its drawn pixels: frame rate, counters, key help and credit line.
-std::vector<Box> HudCorners() {
+std::vector<Bounds> HudCorners() {
   CGame& game = *theGame;
   CLevel* board = game.level;
   const int moves = board->moveCount;
@@ -106,7 +105,7 @@ std::vector<Box> HudCorners() {
     game.DrawHud();
   });
   board->moveCount = moves;
-  std::vector<Box> corners(4);
+  std::vector<Bounds> corners(4);
   for (int y = 0; y < SCREEN_HEIGHT; y++) {
     for (int x = 0; x < SCREEN_WIDTH; x++) {
       if (text[y * SCREEN_WIDTH + x]) {
@@ -275,7 +274,7 @@ void Looker::CheckScreen() {
       topSeen = topSeen || top;
     }
   }
-  Box bounds;
+  Bounds bounds;
   for (int at = 0; at < PIXELS; at++) {
     if (room_[at]) {
       bounds.Add(at % SCREEN_WIDTH, at / SCREEN_WIDTH);
@@ -301,9 +300,9 @@ void Looker::CheckScreen() {
 // The HUD prints over the board; room pixels under its text make both hard to
 // read. Each corner is told once, at its first room pixel.
 void Looker::CheckHud() {
-  const std::vector<Box> corners = HudCorners();
+  const std::vector<Bounds> corners = HudCorners();
   for (size_t corner = 0; corner < corners.size(); corner++) {
-    const Box& text = corners[corner];
+    const Bounds& text = corners[corner];
     for (int at = 0; at < PIXELS; at++) {
       const int x = at % SCREEN_WIDTH;
       const int y = at / SCREEN_WIDTH;
