@@ -225,6 +225,12 @@ void Looker::CheckInside() {
 // that stands exactly on it shows its own placed picture instead, so it hides
 // nothing the player needs.
 void Looker::CheckPlaces() {
+  auto coverBut = [&](int column, int row) {
+    return Drawn(level_, [&](bool object, int x, int y, int kind) {
+      return object && (kind == TILE_WALL || (kind == TILE_BOX && (x != column || y != row)));
+    });
+  };
+  const Mask allCover = coverBut(-1, -1);
   for (int row = 0; row < BOARD_ROWS; row++) {
     for (int column = 0; column < BOARD_COLUMNS; column++) {
       if (Kind(false, column, row) != TILE_PLACE) {
@@ -233,9 +239,7 @@ void Looker::CheckPlaces() {
       const Mask place = Drawn(level_, [&](bool object, int x, int y, int) {
         return !object && x == column && y == row;
       });
-      const Mask cover = Drawn(level_, [&](bool object, int x, int y, int kind) {
-        return object && (kind == TILE_WALL || (kind == TILE_BOX && (x != column || y != row)));
-      });
+      const Mask cover = Kind(true, column, row) == TILE_BOX ? coverBut(column, row) : allCover;
       int shown = 0;
       int hidden = 0;
       for (int at = 0; at < PIXELS; at++) {
