@@ -12,7 +12,7 @@
 
 namespace {
 
-// A finished room 13 by 11 cells, its walls about the screen's middle: hero at
+// A finished room 14 by 10 cells, its walls about the screen's middle: hero at
 // (9, 7), a box at (11, 9), the place at (15, 9), floor wherever the walls
 // close in, every cell moved by `shift` columns. `objects` and `ground` are
 // laid over it, at their own cells.
@@ -34,7 +34,7 @@ std::string Room(int shift, std::vector<Cell> objects = {}, std::vector<Cell> gr
 }
 
 // The look check ends SDL when it is done; the tests that run after it in the
-// same process find the display they started with.
+// same process find a display again.
 class LookCheckTest : public testing::Test {
  protected:
   void TearDown() override {
