@@ -77,7 +77,7 @@ const uint64_t GRADE_FEWER_MOVES_STATES = 20000000;
 // changes, states searched, how the pushes are known to be the fewest ("yes" when the solver proved
 // it, "reverse" when only reverse play did: it reached no position in fewer pulls, "no" else), and
 // the fewest moves of any solution ("-" when not proven).
-int Grade(const CLevel& level) {
+int Grade(const CLevel& level, const char* path) {
   SolverOptions options;
   options.seconds = GRADE_SECONDS;
   options.fewerMovesStates = GRADE_FEWER_MOVES_STATES;
@@ -105,6 +105,9 @@ int Grade(const CLevel& level) {
   const bool bothFewest =
       fewestMoves.outcome == SOLVE_SOLVED && fewestMoves.pushCount == result.pushCount;
   const SolveResult& kept = bothFewest ? fewestMoves : result;
+  if (!kept.fewestMovesForPushes) {
+    fprintf(stderr, "velm2-generate: '%s': not proven the fewest moves for its pushes\n", path);
+  }
   printf("%s\n%d %d %d %d %llu %s %s\n", kept.moves.c_str(), level.boxCount, kept.moveCount,
          kept.pushCount, kept.boxChanges, static_cast<unsigned long long>(result.states), optimal,
          moves.c_str());
@@ -231,7 +234,7 @@ int main(int argc, char** argv) {
   }
   const Design design = DesignOf(*level);
   if (grade) {
-    return Grade(*level);
+    return Grade(*level, argv[2]);
   }
   if (tidy) {
     return Tidy(design, *level, argv[3]);
