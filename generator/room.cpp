@@ -178,10 +178,25 @@ bool MakeRoom(const RoomShape& shape, std::mt19937* random, Design* room) {
     }
   }
 
-  // Places on anchors the hero reaches, none overlapping another.
+  // Places on anchors the hero reaches, none overlapping another, and none
+  // with a wall against its right or lower side: a wall's picture reaches
+  // over the cells above and left of it and would hide part of the place.
+  AnchorSet walls;
+  for (int wall : room->walls) {
+    walls.set(wall);
+  }
+  const CellSet wallCells = CoveredCells(walls);
   std::vector<int> spots;
   for (int anchor = 0; anchor < ANCHORS; anchor++) {
-    if (reach[anchor]) {
+    const int column = ColumnOf(anchor);
+    const int row = RowOf(anchor);
+    bool hidden = false;
+    for (int along = 0; along <= 1; along++) {
+      hidden = hidden ||
+               (InBoard(column + 2, row + along) && wallCells[AnchorAt(column + 2, row + along)]) ||
+               (InBoard(column + along, row + 2) && wallCells[AnchorAt(column + along, row + 2)]);
+    }
+    if (reach[anchor] && !hidden) {
       spots.push_back(anchor);
     }
   }

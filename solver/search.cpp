@@ -84,7 +84,8 @@ class OpenList {
 };
 
 // The search for the fewest moves among the solutions with the fewest pushes
-// stops after this many times the push search's states (and 60000 more).
+// stops after this many times the push search's states (and 60000 more),
+// unless told its own budget.
 const uint64_t MOVES_BUDGET = 4;
 
 const uint32_t NO_PARENT = 0xffffffffu;
@@ -608,7 +609,8 @@ SearchResult RunSearch(const PushModel& model, SearchMode mode, const SearchLimi
   SearchLimits second = limits;
   second.pushBound = static_cast<int>(found.pushes.size());
   second.memoryBytes = limits.memoryBytes - std::min(limits.memoryBytes, pushSearch.Bytes());
-  const uint64_t budget = found.states * MOVES_BUDGET + 60000;
+  const uint64_t budget =
+      limits.fewerMovesStates != 0 ? limits.fewerMovesStates : found.states * MOVES_BUDGET + 60000;
   second.maxStates = limits.maxStates != 0 ? std::min(limits.maxStates, budget) : budget;
   Search moveSearch(model, SEARCH_PUSHES_THEN_MOVES, second, &pushSearch);
   SearchResult fewer = moveSearch.Run();

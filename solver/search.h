@@ -26,6 +26,7 @@ struct SearchLimits {
   size_t memoryBytes = 0;
   uint64_t maxStates = 0;  // 0: no limit
   int pushBound = 0;       // the fewest pushes, for the moves part of SEARCH_PUSHES_THEN_MOVES
+  uint64_t fewerMovesStates = 0;  // states for that moves part; 0: a multiple of the push search's
   std::function<void(const SolverProgress&)> progress;
 };
 

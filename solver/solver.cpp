@@ -86,6 +86,7 @@ SolveResult SolveLevel(const CLevel& level, const SolverOptions& options) {
   limits.seconds = options.seconds;
   limits.memoryBytes = options.memoryBytes != 0 ? options.memoryBytes : DEFAULT_MEMORY;
   limits.maxStates = options.maxStates;
+  limits.fewerMovesStates = options.fewerMovesStates;
   limits.progress = options.progress;
   const SearchMode mode = options.moveOptimal   ? SEARCH_MOVES
                           : options.fewestMoves ? SEARCH_PUSHES_THEN_MOVES

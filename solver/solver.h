@@ -27,6 +27,9 @@ struct SolverOptions {
   // With fewest pushes, also the fewest moves among solutions with as few
   // pushes; without, any solution with the fewest pushes.
   bool fewestMoves = true;
+  // States the search for fewer moves among the fewest pushes may take; 0:
+  // four times those of the push search and 60000 more.
+  uint64_t fewerMovesStates = 0;
   std::function<void(const SolverProgress&)> progress;  // called at most a few times a second
 };
 

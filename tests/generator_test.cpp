@@ -88,8 +88,8 @@ TEST(GeneratorTest, MeasuresKnownPushCounts) {
       {inRoom(AnchorAt(4, 4), AnchorAt(12, 10)), 0},    // already placed
       {inRoom(AnchorAt(11, 4), AnchorAt(12, 10)), -1},  // no room behind it to push left
       // Lessons of the pack that need a box met with half the hero's front.
-      {PackLevel("front"), 2},
-      {PackLevel("aside"), 3},
+      {PackLevel("front"), 3},
+      {PackLevel("aside"), 9},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(MeasuredPushes(c.level), c.pushes) << TextOf(c.level, "t", "a");

@@ -5,6 +5,8 @@
 //   velm2-generate pull LEVEL OUT TITLE       the hardest start for the level's places
 //   velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE
 //                                             the hardest of a few random rooms
+//   velm2-generate tidy LEVEL OUT             the level with floor under all its inside,
+//                                             in the middle of the screen
 //
 // `pull` keeps the level's walls, floors and places and writes OUT, a text
 // level whose boxes and hero stand where reverse play found the start with the
@@ -25,6 +27,7 @@
 #include "generator/design.h"
 #include "generator/reverse.h"
 #include "generator/room.h"
+#include "generator/tidy.h"
 #include "solver/solver.h"
 
 namespace {
@@ -65,15 +68,19 @@ int Write(Design design, const PulledStart& start, const char* outPath, const ch
 }
 
 const double GRADE_SECONDS = 120;
+// A stored solution is watched: the hero should not wander, so the pack's
+// search for the fewest moves among the fewest pushes may go far.
+const uint64_t GRADE_FEWER_MOVES_STATES = 20000000;
 
 // Solves a level with the solver, for the pack: a push-optimal solution on
 // one line (one with the fewest moves too where there is one), then boxes, moves, pushes, box
 // changes, states searched, how the pushes are known to be the fewest ("yes" when the solver proved
 // it, "reverse" when only reverse play did: it reached no position in fewer pulls, "no" else), and
 // the fewest moves of any solution ("-" when not proven).
-int Grade(const CLevel& level) {
+int Grade(const CLevel& level, const char* path) {
   SolverOptions options;
   options.seconds = GRADE_SECONDS;
+  options.fewerMovesStates = GRADE_FEWER_MOVES_STATES;
   const SolveResult result = SolveLevel(level, options);
   if (result.outcome != SOLVE_SOLVED) {
     printf("ERROR velm2-generate: not solved: %s\n", result.message.c_str());
@@ -98,6 +105,9 @@ int Grade(const CLevel& level) {
   const bool bothFewest =
       fewestMoves.outcome == SOLVE_SOLVED && fewestMoves.pushCount == result.pushCount;
   const SolveResult& kept = bothFewest ? fewestMoves : result;
+  if (!kept.fewestMovesForPushes) {
+    fprintf(stderr, "velm2-generate: '%s': not proven the fewest moves for its pushes\n", path);
+  }
   printf("%s\n%d %d %d %d %llu %s %s\n", kept.moves.c_str(), level.boxCount, kept.moveCount,
          kept.pushCount, kept.boxChanges, static_cast<unsigned long long>(result.states), optimal,
          moves.c_str());
@@ -111,6 +121,29 @@ int Pull(const Design& design, const char* outPath, const char* title) {
 }
 
 const int ROOM_DRAWS = 8;
+
+// Pixels of a 48-pixel place that an object's 62-pixel picture, anchored
+// `offset` cells right of (or below) the place, covers along that axis.
+int CoveredAlong(int offset) {
+  const int covered[] = {0, 24, 48, 38, 14};  // offsets -2 to 2
+  return offset < -2 || offset > 2 ? 0 : covered[offset + 2];
+}
+
+// Whether every place shows at least three quarters of its picture at the
+// start: a box resting exactly on a place is fine, one half off it is not.
+bool PlacesShow(const std::vector<int>& places, const Position& start) {
+  const int PLACE_PIXELS = 2 * CELL_SIZE * 2 * CELL_SIZE;
+  for (int place : places) {
+    for (int box : start.boxes) {
+      const int covered =
+          CoveredAlong(ColumnOf(box) - ColumnOf(place)) * CoveredAlong(RowOf(box) - RowOf(place));
+      if (box != place && 4 * covered > PLACE_PIXELS) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
 
 int Room(char** argv) {
   std::mt19937 random(atoi(argv[2]));
@@ -126,12 +159,17 @@ int Room(char** argv) {
     shape.innerWalls =
         std::uniform_int_distribution<int>(0, shape.width * shape.height / 24)(random);
     Design room;
-    if (!MakeRoom(shape, &random, &room)) {
+    if (!MakeRoom(shape, &random, &room) || !CloseSlots(&room) || !CentreRoom(&room) ||
+        !FloorInside(&room)) {
       continue;
     }
     PullOptions options;
     options.maxStates = 300000;
-    const PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, options);
+    PullSearch search = PullFromPlaces(OpenAnchors(room.walls), room.places, options);
+    // The hardest start whose places all show.
+    while (!search.starts.empty() && !PlacesShow(room.places, search.starts.front().start)) {
+      search.starts.erase(search.starts.begin());
+    }
     if (search.starts.empty()) {
       continue;
     }
@@ -146,21 +184,46 @@ int Room(char** argv) {
   return bestScore < 0 ? 1 : Write(best, bestSearch.starts.front(), argv[6], argv[7]);
 }
 
+// Floors the level's whole inside and centres it, keeping the puzzle and the
+// title: for rooms drawn by hand, and those drawn before the look mattered.
+int Tidy(Design design, const CLevel& level, const char* outPath) {
+  // Off the board's edge a slot has no room for its wall: centre first, close
+  // the slots, then centre the room with its new walls.
+  CentreRoom(&design);
+  const bool closed = CloseSlots(&design);
+  const bool centred = CentreRoom(&design);
+  const bool floored = closed && FloorInside(&design);
+  if (!floored) {
+    printf(
+        "ERROR velm2-generate: '%s': a slot or a cell inside the room can't be closed or floored\n",
+        outPath);
+  }
+  if (!centred) {
+    printf("ERROR velm2-generate: '%s': no place near the middle is clear of the HUD\n", outPath);
+  }
+  PulledStart start;
+  start.start = {design.boxes, design.hero};
+  const std::string title(level.infoText1, level.infoLength[0]);
+  return Write(design, start, outPath, title.c_str()) || !floored || !centred;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const bool measure = argc == 3 && strcmp(argv[1], "measure") == 0;
   const bool grade = argc == 3 && strcmp(argv[1], "grade") == 0;
   const bool pull = argc == 5 && strcmp(argv[1], "pull") == 0;
+  const bool tidy = argc == 4 && strcmp(argv[1], "tidy") == 0;
   if (argc == 8 && strcmp(argv[1], "room") == 0) {
     return Room(argv);
   }
-  if (!measure && !grade && !pull) {
+  if (!measure && !grade && !pull && !tidy) {
     printf(
         "usage: velm2-generate measure LEVEL\n"
         "       velm2-generate grade LEVEL\n"
         "       velm2-generate pull LEVEL OUT TITLE\n"
-        "       velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE\n");
+        "       velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE\n"
+        "       velm2-generate tidy LEVEL OUT\n");
     return 2;
   }
   auto level = std::make_unique<CLevel>();
@@ -171,7 +234,10 @@ int main(int argc, char** argv) {
   }
   const Design design = DesignOf(*level);
   if (grade) {
-    return Grade(*level);
+    return Grade(*level, argv[2]);
+  }
+  if (tidy) {
+    return Tidy(design, *level, argv[3]);
   }
   return measure ? Measure(design) : Pull(design, argv[3], argv[4]);
 }

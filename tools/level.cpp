@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "board/levelfile.h"
 #include "board/levelread.h"
 #include "board/replay.h"
+#include "picture/look.h"
 #include "solver/solver.h"
 
 namespace {
@@ -28,7 +30,9 @@ const char USAGE[] =
     "\n"
     "  build LEVEL LEVELFILE   writes the level file of a text level\n"
     "  show LEVEL              prints a level as a text level\n"
-    "  check LEVEL...          lists every fault a player would meet, one line each\n"
+    "  check LEVEL...          lists every fault a player would meet, one line each,\n"
+    "                          and what would look unfinished, drawn with the game's\n"
+    "                          pictures\n"
     "  import FILE [-o DIR]    writes each level of a classic plain-text file as a\n"
     "                          text level DIR/NAME-NNN.txt (DIR: the current one)\n"
     "  solve LEVEL... [--list FILE] [--limit SECONDS] [--memory MB] [--moves]\n"
@@ -135,13 +139,37 @@ int Show(const Arguments& args) {
   return 0;
 }
 
+// The folder that holds the game's data/: the working directory when it has
+// the pictures, as the source tree does, else where the game is installed.
+std::string GameFolder() {
+  if (access("data/wall.bmp", R_OK) == 0) {
+    return ".";
+  }
+  char tool[4096];
+  const ssize_t length = readlink("/proc/self/exe", tool, sizeof tool - 1);
+  if (length <= 0) {
+    return ".";
+  }
+  const std::string path(tool, length);
+  return path.substr(0, path.rfind('/') + 1) + VELM2_DATA_FROM_TOOL;
+}
+
 int Check(const Arguments& args) {
   if (!ArgumentsFit(args, !args.empty())) {
     return EXIT_USAGE;
   }
+  LookCheck look(GameFolder());
   int status = 0;
+  if (!look.Unavailable().empty()) {
+    printf("ERROR velm2-level: no look check: %s\n", look.Unavailable().c_str());
+    status = 1;
+  }
+  // The first level seen with each set of walls, by path and bytes: a text
+  // level and the level file built from it are one level, not two alike.
+  std::map<std::string, std::pair<std::string, std::string>> shapes;
   for (const std::string& path : args) {
     std::string contents;
+    std::string bytes;
     std::string error;
     if (!ReadRegularFile(path, LEVEL_CONTENTS_LIMIT, &contents, &error) ||
         !CheckLevelSize(contents, &error)) {
@@ -149,7 +177,16 @@ int Check(const Arguments& args) {
       status = 1;
       continue;
     }
-    const std::vector<std::string> problems = CheckLevelContents(contents);
+    std::vector<std::string> problems = CheckLevelContents(contents);
+    if (LevelContentsToBytes(contents, &bytes, &error)) {
+      for (const std::string& problem : DescribeLevelProblems(contents, look.Check(bytes))) {
+        problems.push_back(problem);
+      }
+      const auto [first, added] = shapes.emplace(WallShape(bytes), std::make_pair(path, bytes));
+      if (!first->first.empty() && !added && first->second.second != bytes) {
+        problems.push_back("the same walls as '" + first->second.first + "'");
+      }
+    }
     for (const std::string& problem : problems) {
       printf("%s: %s\n", path.c_str(), problem.c_str());
     }
