@@ -399,15 +399,20 @@ std::vector<LevelProblem> CheckLevelBytes(const std::string& bytes) {
 }
 
 std::vector<std::string> CheckLevelContents(const std::string& contents) {
-  const bool isText = IsLevelText(contents);
   std::string bytes;
   std::string error;
   if (!LevelContentsToBytes(contents, &bytes, &error)) {
     return {error};
   }
+  return DescribeLevelProblems(contents, CheckLevelBytes(bytes));
+}
+
+std::vector<std::string> DescribeLevelProblems(const std::string& contents,
+                                               const std::vector<LevelProblem>& problems) {
+  const bool isText = IsLevelText(contents);
   const std::vector<std::string> lines = isText ? SplitLines(contents) : std::vector<std::string>();
   std::vector<std::string> found;
-  for (const LevelProblem& problem : CheckLevelBytes(bytes)) {
+  for (const LevelProblem& problem : problems) {
     const std::string where = isText ? TextLocation(lines, problem) : BytesLocation(problem);
     found.push_back(where.empty() ? problem.what : where + ": " + problem.what);
   }

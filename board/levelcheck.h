@@ -37,3 +37,8 @@ std::vector<LevelProblem> CheckLevelBytes(const std::string& bytes);
 // ..." in a level file. A text that is no level gives the one line that says
 // why. None for a clean level.
 std::vector<std::string> CheckLevelContents(const std::string& contents);
+
+// The lines of `problems`, faults of the level that `contents` holds, told as
+// CheckLevelContents tells its own.
+std::vector<std::string> DescribeLevelProblems(const std::string& contents,
+                                               const std::vector<LevelProblem>& problems);

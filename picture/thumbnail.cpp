@@ -10,21 +10,6 @@
 
 namespace {
 
-Uint32 ReadPixel(SDL_Surface* surface, int x, int y) {
-  const Uint8* at = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
-                    x * surface->format->BytesPerPixel;
-  switch (surface->format->BytesPerPixel) {
-    case 1:
-      return *at;
-    case 2:
-      return *reinterpret_cast<const Uint16*>(at);
-    case 3:
-      return at[0] | at[1] << 8 | at[2] << 16;
-    default:
-      return *reinterpret_cast<const Uint32*>(at);
-  }
-}
-
 // Each pixel of the result is the mean of a 2 x 2 square of the source. Rooms
 // are an even number of pixels wide and high: every frame starts at an even
 // pixel and is 48 or 62 pixels across, and the screen's size is even too.
@@ -70,6 +55,21 @@ void Label(SDL_Surface* picture, int number) {
 }
 
 }  // namespace
+
+Uint32 ReadPixel(SDL_Surface* surface, int x, int y) {
+  const Uint8* at = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
+                    x * surface->format->BytesPerPixel;
+  switch (surface->format->BytesPerPixel) {
+    case 1:
+      return *at;
+    case 2:
+      return *reinterpret_cast<const Uint16*>(at);
+    case 3:
+      return at[0] | at[1] << 8 | at[2] << 16;
+    default:
+      return *reinterpret_cast<const Uint32*>(at);
+  }
+}
 
 SDL_Rect RoomBounds(const CLevel& level) {
   int left = SCREEN_WIDTH, top = SCREEN_HEIGHT, right = 0, bottom = 0;

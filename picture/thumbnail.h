@@ -9,6 +9,9 @@
 
 #include "board/level.h"
 
+// The value of the pixel at (x, y) of a locked surface of any depth.
+Uint32 ReadPixel(SDL_Surface* surface, int x, int y);
+
 // The screen rectangle that the level's drawn tiles cover: object frames with
 // their overhang, ground tiles, clipped to the screen. Empty for an empty board.
 SDL_Rect RoomBounds(const CLevel& level);

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "board/levelfile.h"
 #include "board/levelread.h"
 #include "board/replay.h"
+#include "picture/look.h"
 #include "solver/solver.h"
 
 namespace {
@@ -133,9 +135,18 @@ int Check(const Arguments& args) {
   if (!ArgumentsFit(args, !args.empty())) {
     return EXIT_USAGE;
   }
+  LookCheck look;
   int status = 0;
+  if (!look.Unavailable().empty()) {
+    printf("ERROR velm2-level: no look check: %s\n", look.Unavailable().c_str());
+    status = 1;
+  }
+  // The first level seen with each set of walls, by path and bytes: a text
+  // level and the level file built from it are one level, not two alike.
+  std::map<std::string, std::pair<std::string, std::string>> shapes;
   for (const std::string& path : args) {
     std::string contents;
+    std::string bytes;
     std::string error;
     if (!ReadRegularFile(path, LEVEL_CONTENTS_LIMIT, &contents, &error) ||
         !CheckLevelSize(contents, &error)) {
@@ -143,7 +154,16 @@ int Check(const Arguments& args) {
       status = 1;
       continue;
     }
-    const std::vector<std::string> problems = CheckLevelContents(contents);
+    std::vector<std::string> problems = CheckLevelContents(contents);
+    if (LevelContentsToBytes(contents, &bytes, &error)) {
+      for (const std::string& problem : DescribeLevelProblems(contents, look.Check(bytes))) {
+        problems.push_back(problem);
+      }
+      const auto [first, added] = shapes.emplace(WallShape(bytes), std::make_pair(path, bytes));
+      if (!first->first.empty() && !added && first->second.second != bytes) {
+        problems.push_back("the same walls as '" + first->second.first + "'");
+      }
+    }
     for (const std::string& problem : problems) {
       printf("%s: %s\n", path.c_str(), problem.c_str());
     }
