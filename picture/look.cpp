@@ -12,7 +12,6 @@
 
 #include "board/grid.h"
 #include "board/levelread.h"
-#include "gfx/font.h"
 #include "picture/thumbnail.h"
 #include "shell/game.h"
 
@@ -76,7 +75,7 @@ Mask Drawn(const CLevel& level, const std::function<bool(bool, int, int, int)>& 
   return Painted([&](SDL_Surface* screen) { board->DrawBoard(screen); });
 }
 
-struct Box {
+struct Bounds {
   int left = SCREEN_WIDTH;
   int top = SCREEN_HEIGHT;
   int right = 0;  // one past the last pixel
@@ -93,7 +92,7 @@ struct Box {
 
 // The four corners of text that the HUD prints in play, each the bounding box
 // of its drawn pixels: frame rate, counters, key help and credit line.
-std::vector<Box> HudCorners() {
+std::vector<Bounds> HudCorners() {
   CGame& game = *theGame;
   CLevel* board = game.level;
   const int moves = board->moveCount;
@@ -106,7 +105,7 @@ std::vector<Box> HudCorners() {
     game.DrawHud();
   });
   board->moveCount = moves;
-  std::vector<Box> corners(4);
+  std::vector<Bounds> corners(4);
   for (int y = 0; y < SCREEN_HEIGHT; y++) {
     for (int x = 0; x < SCREEN_WIDTH; x++) {
       if (text[y * SCREEN_WIDTH + x]) {
@@ -226,6 +225,12 @@ void Looker::CheckInside() {
 // that stands exactly on it shows its own placed picture instead, so it hides
 // nothing the player needs.
 void Looker::CheckPlaces() {
+  auto coverBut = [&](int column, int row) {
+    return Drawn(level_, [&](bool object, int x, int y, int kind) {
+      return object && (kind == TILE_WALL || (kind == TILE_BOX && (x != column || y != row)));
+    });
+  };
+  const Mask allCover = coverBut(-1, -1);
   for (int row = 0; row < BOARD_ROWS; row++) {
     for (int column = 0; column < BOARD_COLUMNS; column++) {
       if (Kind(false, column, row) != TILE_PLACE) {
@@ -234,9 +239,7 @@ void Looker::CheckPlaces() {
       const Mask place = Drawn(level_, [&](bool object, int x, int y, int) {
         return !object && x == column && y == row;
       });
-      const Mask cover = Drawn(level_, [&](bool object, int x, int y, int kind) {
-        return object && (kind == TILE_WALL || (kind == TILE_BOX && (x != column || y != row)));
-      });
+      const Mask cover = Kind(true, column, row) == TILE_BOX ? coverBut(column, row) : allCover;
       int shown = 0;
       int hidden = 0;
       for (int at = 0; at < PIXELS; at++) {
@@ -275,7 +278,7 @@ void Looker::CheckScreen() {
       topSeen = topSeen || top;
     }
   }
-  Box bounds;
+  Bounds bounds;
   for (int at = 0; at < PIXELS; at++) {
     if (room_[at]) {
       bounds.Add(at % SCREEN_WIDTH, at / SCREEN_WIDTH);
@@ -301,9 +304,9 @@ void Looker::CheckScreen() {
 // The HUD prints over the board; room pixels under its text make both hard to
 // read. Each corner is told once, at its first room pixel.
 void Looker::CheckHud() {
-  const std::vector<Box> corners = HudCorners();
+  const std::vector<Bounds> corners = HudCorners();
   for (size_t corner = 0; corner < corners.size(); corner++) {
-    const Box& text = corners[corner];
+    const Bounds& text = corners[corner];
     for (int at = 0; at < PIXELS; at++) {
       const int x = at % SCREEN_WIDTH;
       const int y = at / SCREEN_WIDTH;
@@ -377,7 +380,10 @@ void Looker::CheckReach() {
 
 }  // namespace
 
-LookCheck::LookCheck() {
+LookCheck::LookCheck(const std::string& folder) {
+  // The game reads its pictures from data/ under the working directory.
+  const int here = open(".", O_RDONLY | O_DIRECTORY);
+  const bool moved = chdir(folder.c_str()) == 0;
   // The game's start-up prints its progress lines; a check prints only faults.
   fflush(stdout);
   const int saved = dup(STDOUT_FILENO);
@@ -396,6 +402,12 @@ LookCheck::LookCheck() {
   if (null >= 0) {
     close(null);
   }
+  if (here >= 0) {
+    if (moved && fchdir(here) != 0) {
+      printf("ERROR velm2-level: can't return to the working directory\n");
+    }
+    close(here);
+  }
 }
 
 std::string LookCheck::Unavailable() const {
@@ -407,7 +419,7 @@ std::string LookCheck::Unavailable() const {
                                          theGame->heroImage,  theGame->fontSheet};
   for (const SDL_Surface* picture : pictures) {
     if (!picture) {
-      return "the game's pictures are not in data/ under the working directory";
+      return "the game's pictures are not in data/ here nor where the game is installed";
     }
   }
   return "";

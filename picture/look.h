@@ -17,9 +17,9 @@
 
 class LookCheck {
  public:
-  // Starts the game headless with the pictures from data/ under the working
-  // directory; the game's start-up lines are not printed.
-  LookCheck();
+  // Starts the game headless with the pictures from `folder`/data; the game's
+  // start-up lines are not printed and the working directory stays as it is.
+  explicit LookCheck(const std::string& folder = ".");
 
   // Empty when the check can run; otherwise what keeps it from running.
   std::string Unavailable() const;

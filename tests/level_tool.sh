@@ -44,6 +44,11 @@ $tmp/rooms-002.txt: line 2, column 0: the wall at (column 0, row 0) loses its le
 $tmp/rooms-002.txt: the room is off centre: its middle lies 200.0 pixels left of and 168.0 pixels above the screen's middle, more than a cell (24 pixels)
 $tmp/rooms-002.txt: line 2, column 0: the room reaches under the HUD's top-left text (x 0-76, y 2-13) at (column 0, row 0)
 $tmp/rooms-002.txt: the same walls as '$tmp/rooms-001.txt'" "$tool" check "$tmp"/rooms-*.txt
+# A level named twice is one level, not a copy; away from the pictures the look
+# check can't run, and says so.
+expect 1 "ERROR velm2-level: no look check: the game's pictures are not in data/ here nor where the game is installed
+$tmp/rooms-001.txt: OK
+$tmp/rooms-001.txt: OK" bash -c "cd '$tmp' && '$(realpath "$tool")' check '$tmp/rooms-001.txt' '$tmp/rooms-001.txt'"
 "$tool" solve "$tmp/rooms-001.txt" >"$tmp/solved"
 expect 0 "RR
 moves 2 (fewest for these pushes), pushes 2 (proven fewest)" head -2 "$tmp/solved"

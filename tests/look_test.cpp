@@ -12,7 +12,7 @@
 
 namespace {
 
-// A finished room 13 by 11 cells, its walls about the screen's middle: hero at
+// A finished room 14 by 10 cells, its walls about the screen's middle: hero at
 // (9, 7), a box at (11, 9), the place at (15, 9), floor wherever the walls
 // close in, every cell moved by `shift` columns. `objects` and `ground` are
 // laid over it, at their own cells.
@@ -33,12 +33,22 @@ std::string Room(int shift, std::vector<Cell> objects = {}, std::vector<Cell> gr
   return BoardText(objects, ground);
 }
 
+// The look check ends SDL when it is done; the tests that run after it in the
+// same process find a display again.
+class LookCheckTest : public testing::Test {
+ protected:
+  void TearDown() override {
+    SDL_Init(SDL_INIT_VIDEO);
+    SDL_SetVideoMode(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_DEPTH, SDL_SWSURFACE);
+  }
+};
+
 std::vector<std::string> Look(LookCheck* look, const std::string& text) {
   const std::string bytes = LevelBytes(text);
   return DescribeLevelProblems(text, look->Check(bytes));
 }
 
-TEST(LookCheck, EachUnfinishedSightIsToldAtItsCell) {
+TEST_F(LookCheckTest, EachUnfinishedSightIsToldAtItsCell) {
   LookCheck look;
   ASSERT_EQ(look.Unavailable(), "");
   // A room 15 pixels off centre, and a box standing exactly on a place, which
@@ -88,13 +98,13 @@ TEST(LookCheck, EachUnfinishedSightIsToldAtItsCell) {
   }
 }
 
-TEST(LookCheck, WallShapeIsTheSameForTheSameWallsAnywhere) {
+TEST_F(LookCheckTest, WallShapeIsTheSameForTheSameWallsAnywhere) {
   EXPECT_EQ(WallShape(LevelBytes(Room(0))), WallShape(LevelBytes(Room(-2, {{11, 9, '.'}}))));
   EXPECT_NE(WallShape(LevelBytes(Room(0))), WallShape(LevelBytes(Room(0, {{13, 9, '#'}}))));
   EXPECT_EQ(WallShape(LevelBytes(BoardText({{3, 3, '@'}}))), "");
 }
 
-TEST(LookCheck, EveryLevelOfThePackLooksFinishedAndHasWallsOfItsOwn) {
+TEST_F(LookCheckTest, EveryLevelOfThePackLooksFinishedAndHasWallsOfItsOwn) {
   LookCheck look;
   std::istringstream list(ReadFile("level/standart/list"));
   std::map<std::string, std::string> shapes;

@@ -30,7 +30,9 @@ const char USAGE[] =
     "\n"
     "  build LEVEL LEVELFILE   writes the level file of a text level\n"
     "  show LEVEL              prints a level as a text level\n"
-    "  check LEVEL...          lists every fault a player would meet, one line each\n"
+    "  check LEVEL...          lists every fault a player would meet, one line each,\n"
+    "                          and what would look unfinished, drawn with the game's\n"
+    "                          pictures\n"
     "  import FILE [-o DIR]    writes each level of a classic plain-text file as a\n"
     "                          text level DIR/NAME-NNN.txt (DIR: the current one)\n"
     "  solve LEVEL [--limit SECONDS] [--memory MB] [--moves]\n"
@@ -131,11 +133,26 @@ int Show(const Arguments& args) {
   return 0;
 }
 
+// The folder that holds the game's data/: the working directory when it has
+// the pictures, as the source tree does, else where the game is installed.
+std::string GameFolder() {
+  if (access("data/wall.bmp", R_OK) == 0) {
+    return ".";
+  }
+  char tool[4096];
+  const ssize_t length = readlink("/proc/self/exe", tool, sizeof tool - 1);
+  if (length <= 0) {
+    return ".";
+  }
+  const std::string path(tool, length);
+  return path.substr(0, path.rfind('/') + 1) + VELM2_DATA_FROM_TOOL;
+}
+
 int Check(const Arguments& args) {
   if (!ArgumentsFit(args, !args.empty())) {
     return EXIT_USAGE;
   }
-  LookCheck look;
+  LookCheck look(GameFolder());
   int status = 0;
   if (!look.Unavailable().empty()) {
     printf("ERROR velm2-level: no look check: %s\n", look.Unavailable().c_str());
