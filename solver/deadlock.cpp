@@ -10,10 +10,14 @@ const int FAR = 1 << 20;  // a matching cost that stands for "cannot be placed"
 
 // True when the box `mark` anchored at `anchor` could be pushed some way if
 // only walls and the boxes in `cover` stood in the way: its new body is clear
-// and the hero fits behind it, before and after the step.
-bool MayEverMove(const PushModel& model, const Cover& cover, int anchor, uint8_t mark) {
+// and the hero fits behind it, before and after the step. When every box must
+// end on a place (`allPlaced`), a push onto a dead anchor is no way out: a box
+// there never reaches a place, so no solution makes that push.
+bool MayEverMove(const PushModel& model, const Cover& cover, int anchor, uint8_t mark,
+                 bool allPlaced) {
   for (int dir = 0; dir < 4; dir++) {
-    if (!model.BoxMayMove(cover, anchor, mark, dir)) {
+    if (!model.BoxMayMove(cover, anchor, mark, dir) ||
+        (allPlaced && model.dead[anchor + model.offset[dir]])) {
       continue;
     }
     for (int k = -1; k <= 1; k++) {
@@ -113,7 +117,7 @@ bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxe
     }
     // A box that can still be pushed is not frozen, and the boxes that are
     // frozen without it were frozen before the push, all on places.
-    if (MayEverMove(model, cover, anchor, static_cast<uint8_t>(moved + 1))) {
+    if (MayEverMove(model, cover, anchor, static_cast<uint8_t>(moved + 1), true)) {
       return false;
     }
   }
@@ -124,7 +128,7 @@ bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxe
   for (bool changed = true; changed;) {
     changed = false;
     for (int i = 0; i < count; i++) {
-      if (inGroup[i] && MayEverMove(model, frozen, boxes[i], static_cast<uint8_t>(i + 1))) {
+      if (inGroup[i] && MayEverMove(model, frozen, boxes[i], static_cast<uint8_t>(i + 1), spare == 0)) {
         inGroup[i] = 0;
         PushModel::CoverBody(&frozen, boxes[i], 0);
         changed = true;
