@@ -346,7 +346,8 @@ bool Search::MakeChild(int i, int dir, int stepped, uint32_t pushes, uint32_t* l
   PushModel::CoverBody(&cover, childBoxes[i], 0);
   PushModel::CoverBody(&cover, to, mark);
   childBoxes[i] = static_cast<uint16_t>(to);
-  if (Deadlocked(model, cover, childBoxes.data(), boxCount, i, stepped)) {
+  if (Deadlocked(model, cover, childBoxes.data(), boxCount, i,
+                 mode == SEARCH_PUSHES_THEN_MOVES ? -1 : stepped)) {
     return false;
   }
   childKey.assign(childBoxes.begin(), childBoxes.end());
