@@ -81,7 +81,8 @@ TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
                "#.#.#.#.#.#.#.|..............|#.#.#.......#.|..............|#...$.@...o.#.|"
                "..............|#.#.#.......#.|..............|#.#.#.#.#.#.#.");
   const SolveResult sealed = SolveLevel(*level, SolverOptions());
-  EXPECT_EQ(std::make_pair(sealed.outcome, sealed.states), std::make_pair(SOLVE_NO_SOLUTION, 0ul));
+  EXPECT_EQ(std::make_pair(sealed.outcome, sealed.states),
+            std::make_pair(SOLVE_NO_SOLUTION, uint64_t{0}));
 }
 
 TEST(SolverTest, RefusesLevelsItCannotModelAndGivesUpAtTheStateLimit) {
