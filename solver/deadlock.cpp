@@ -177,7 +177,8 @@ bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxe
   // can only walk where they and the walls let it; the area is measured
   // again after each round, as the group shrinks.
   std::vector<char> inGroup(count, 1);
-  for (bool changed = true; changed;) {
+  int left = count;  // boxes in the group
+  for (bool changed = true; changed && left > 0;) {
     changed = false;
     if (!measured) {
       std::memset(reach, 0, sizeof(reach));
@@ -187,9 +188,13 @@ bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxe
     for (int i = 0; i < count; i++) {
       if (inGroup[i] &&
           MayEverMove(model, group, reachable, boxes[i], static_cast<uint8_t>(i + 1), spare == 0)) {
+        if (i == moved && spare == 0) {
+          return false;  // as above: the push froze no box
+        }
         inGroup[i] = 0;
         PushModel::CoverBody(&group, boxes[i], 0);
         changed = true;
+        left--;
       }
     }
   }
