@@ -8,20 +8,52 @@ namespace {
 
 const int FAR = 1 << 20;  // a matching cost that stands for "cannot be placed"
 
+// Marks with 1 in `reach` the anchors the hero can walk to from `hero` with
+// walls and the boxes in `cover` in its way. Stops at the first anchor marked
+// 2 before, and then returns true.
+bool Reach(const PushModel& model, const Cover& cover, int hero, uint8_t* reach) {
+  uint16_t queue[MODEL_CELLS];
+  int tail = 0;
+  queue[tail++] = static_cast<uint16_t>(hero);
+  for (int head = 0; head < tail; head++) {
+    const int at = queue[head];
+    if (reach[at] == 2) {
+      return true;
+    }
+    reach[at] = 1;
+    for (int dir = 0; dir < 4; dir++) {
+      const int to = at + model.offset[dir];
+      if (reach[to] != 1 && model.anchorFree[to] && PushModel::BodyBoxes(cover, to) == 0) {
+        if (reach[to] == 2) {
+          return true;
+        }
+        reach[to] = 1;
+        queue[tail++] = static_cast<uint16_t>(to);
+      }
+    }
+  }
+  return false;
+}
+
 // True when the box `mark` anchored at `anchor` could be pushed some way if
-// only walls and the boxes in `cover` stood in the way: its new body is clear
-// and the hero fits behind it, before and after the step.
-bool MayEverMove(const PushModel& model, const Cover& cover, int anchor, uint8_t mark) {
+// only walls and the boxes in `cover` stood in the way, by a hero walking
+// among them from where it stands now (`reach`): its new body is clear and
+// the hero stands behind it, before and after the step. When every box must
+// end on a place (`allPlaced`), a push onto a dead anchor is no way out: a box
+// there never reaches a place, so no solution makes that push.
+template <typename Reachable>
+bool MayEverMove(const PushModel& model, const Cover& cover, Reachable reach, int anchor,
+                 uint8_t mark, bool allPlaced) {
   for (int dir = 0; dir < 4; dir++) {
-    if (!model.BoxMayMove(cover, anchor, mark, dir)) {
+    if (!model.BoxMayMove(cover, anchor, mark, dir) ||
+        (allPlaced && model.dead[anchor + model.offset[dir]])) {
       continue;
     }
     for (int k = -1; k <= 1; k++) {
       const int pusher = anchor - 2 * model.offset[dir] + k * model.side[dir];
       const int stepped = pusher + model.offset[dir];
-      if (model.anchorFree[pusher] && model.anchorFree[stepped] &&
-          PushModel::BodyBoxes(cover, pusher) == 0 &&
-          PushModel::BodyClearBut(cover, stepped, mark)) {
+      if (model.anchorFree[stepped] && PushModel::BodyClearBut(cover, stepped, mark) &&
+          reach(pusher)) {
         return true;
       }
     }
@@ -104,30 +136,65 @@ int LowerBound::Pushes(const uint16_t* boxes) {
 }
 
 bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxes, int count,
-                int moved) {
+                int moved, int hero) {
   const int spare = count - model.goalCount;  // boxes that may stay off places
+  Cover group = cover;
+  uint8_t reach[MODEL_CELLS];
+  std::memset(reach, 0, sizeof(reach));
+  const auto reachable = [&](int pusher) {
+    return hero >= 0 ? reach[pusher] == 1
+                     : model.anchorFree[pusher] && PushModel::BodyBoxes(group, pusher) == 0;
+  };
+  bool measured = hero < 0;  // `reach` holds the hero's present area
   if (spare == 0 && moved >= 0) {
-    const int anchor = boxes[moved];
-    if (model.dead[anchor]) {
+    if (model.dead[boxes[moved]]) {
       return true;
     }
-    // A box that can still be pushed is not frozen, and the boxes that are
-    // frozen without it were frozen before the push, all on places.
-    if (MayEverMove(model, cover, anchor, static_cast<uint8_t>(moved + 1))) {
-      return false;
+    // A box just pushed that can be pushed on is not frozen, and the boxes
+    // frozen without it were frozen before the push, all on places. The
+    // hero walks only until it finds a spot to push it from, most often
+    // right where it stands.
+    const uint8_t mark = static_cast<uint8_t>(moved + 1);
+    if (hero < 0) {
+      if (MayEverMove(model, cover, reachable, boxes[moved], mark, true)) {
+        return false;
+      }
+    } else {
+      const auto wanted = [&reach](int pusher) {
+        reach[pusher] = 2;
+        return false;
+      };
+      MayEverMove(model, cover, wanted, boxes[moved], mark, true);
+      if (Reach(model, cover, hero, reach)) {
+        return false;
+      }
+      measured = true;
     }
   }
-  // The largest frozen group: start from every box and drop, until nothing
-  // changes, each box that could move with only the rest in its way.
-  Cover frozen = cover;
+  // The largest frozen group: start from every box and drop, until a round
+  // drops none, each box that could move with only the rest in its way. The
+  // boxes of a frozen group stay put until one of them moves, so the hero
+  // can only walk where they and the walls let it; the area is measured
+  // again after each round, as the group shrinks.
   std::vector<char> inGroup(count, 1);
-  for (bool changed = true; changed;) {
+  int left = count;  // boxes in the group
+  for (bool changed = true; changed && left > 0;) {
     changed = false;
+    if (!measured) {
+      std::memset(reach, 0, sizeof(reach));
+      Reach(model, group, hero, reach);
+    }
+    measured = hero < 0;
     for (int i = 0; i < count; i++) {
-      if (inGroup[i] && MayEverMove(model, frozen, boxes[i], static_cast<uint8_t>(i + 1))) {
+      if (inGroup[i] &&
+          MayEverMove(model, group, reachable, boxes[i], static_cast<uint8_t>(i + 1), spare == 0)) {
+        if (i == moved && spare == 0) {
+          return false;  // as above: the push froze no box
+        }
         inGroup[i] = 0;
-        PushModel::CoverBody(&frozen, boxes[i], 0);
+        PushModel::CoverBody(&group, boxes[i], 0);
         changed = true;
+        left--;
       }
     }
   }

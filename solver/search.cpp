@@ -166,7 +166,7 @@ class Search {
   // Moves box `i` by direction `dir` in `cover` and `childBoxes`, and fills
   // `childKey` with the sorted boxes; false when the child is pruned. With
   // the hero's exact anchor `lower` gets the child's bound.
-  bool MakeChild(int i, int dir, uint32_t pushes, uint32_t* lower);
+  bool MakeChild(int i, int dir, int stepped, uint32_t pushes, uint32_t* lower);
   // Offers the child in `childKey` reached by the push of `pusher` in `dir`
   // from state `index`: stores it, or a shorter path to it, and opens it.
   // False when the search must stop.
@@ -341,13 +341,14 @@ void Search::Report(uint32_t bound) {
   }
 }
 
-bool Search::MakeChild(int i, int dir, uint32_t pushes, uint32_t* lower) {
+bool Search::MakeChild(int i, int dir, int stepped, uint32_t pushes, uint32_t* lower) {
   const int to = childBoxes[i] + model.offset[dir];
   const uint8_t mark = static_cast<uint8_t>(i + 1);
   PushModel::CoverBody(&cover, childBoxes[i], 0);
   PushModel::CoverBody(&cover, to, mark);
   childBoxes[i] = static_cast<uint16_t>(to);
-  if (Deadlocked(model, cover, childBoxes.data(), boxCount, i)) {
+  if (Deadlocked(model, cover, childBoxes.data(), boxCount, i,
+                 mode == SEARCH_PUSHES_THEN_MOVES ? -1 : stepped)) {
     return false;
   }
   childKey.assign(childBoxes.begin(), childBoxes.end());
@@ -472,7 +473,7 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
         }
         if (!made) {
           made = true;
-          pruned = !MakeChild(i, dir, pushes, &lower);
+          pruned = !MakeChild(i, dir, stepped, pushes, &lower);
           if (!pruned && !exact && pushes + 1 + lower != primary) {
             // With a consistent bound no child's key is below the parent's
             // first one; those below this key were kept before.
@@ -536,7 +537,7 @@ SearchResult Search::Run() {
   for (int i = 0; i < boxCount; i++) {
     PushModel::CoverBody(&cover, start[i], static_cast<uint8_t>(i + 1));
   }
-  const bool deadlocked = Deadlocked(model, cover, start.data(), boxCount, -1);
+  const bool deadlocked = Deadlocked(model, cover, start.data(), boxCount, -1, model.hero);
   parentStamp++;
   const int corner = Walk(model.hero, parentSeen, parentStamp, false);
   for (int i = 0; i < boxCount; i++) {

@@ -67,8 +67,9 @@ class LowerBound {
 
 // True when the boxes (marked in `cover`) can no longer come to rest with the
 // right number on places: boxes on dead anchors, or boxes frozen for good,
-// where no box of a frozen group can be pushed along either axis with walls
-// and the group's other boxes in its way. `moved` is the box just pushed, -1
-// to look at every box.
+// where no box of a frozen group can be pushed with walls and the group's
+// other boxes in its way, by a hero that walks from `hero` around them (-1:
+// one that may stand anywhere, which is quicker to test and prunes less).
+// `moved` is the box just pushed, -1 to look at every box.
 bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxes, int count,
-                int moved);
+                int moved, int hero);

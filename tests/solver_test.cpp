@@ -75,6 +75,14 @@ TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
     EXPECT_EQ(result.pushOptimal, test.outcome == SOLVE_SOLVED && !test.moveOptimal);
     EXPECT_EQ(result.moveOptimal, test.outcome == SOLVE_SOLVED && test.moveOptimal);
   }
+  // The box in the doorway goes left only into a pocket it never leaves, and
+  // right only from that pocket, which it shuts off from the hero: no search.
+  PictureLevel(level.get(),
+               "#.#.#.#.#.#.#.|..............|#.#.#.......#.|..............|#...$.@...o.#.|"
+               "..............|#.#.#.......#.|..............|#.#.#.#.#.#.#.");
+  const SolveResult sealed = SolveLevel(*level, SolverOptions());
+  EXPECT_EQ(std::make_pair(sealed.outcome, sealed.states),
+            std::make_pair(SOLVE_NO_SOLUTION, uint64_t{0}));
 }
 
 TEST(SolverTest, RefusesLevelsItCannotModelAndGivesUpAtTheStateLimit) {
