@@ -110,6 +110,65 @@ void WallAround(const CellSet& inside, Design* room, CellSet* taken) {
   }
 }
 
+// Up to `shape.innerWalls` walls on inside cells that nothing has taken yet.
+void AddInnerWalls(const RoomShape& shape, const CellSet& inside, std::mt19937* random,
+                   Design* room, CellSet* taken) {
+  for (int tries = 0, placed = 0; placed < shape.innerWalls && tries < 200; tries++) {
+    int column = Draw(random, 2, 22);
+    int row = Draw(random, 2, 17);
+    // Half the inner walls join one already there, often half a block out of
+    // line with it.
+    if (tries % 2 == 1 && !room->walls.empty()) {
+      const int next = room->walls[Draw(random, 0, room->walls.size() - 1)];
+      column = ColumnOf(next) + Draw(random, -2, 2);
+      row = RowOf(next) + Draw(random, -2, 2);
+    }
+    if (BodyFits(*taken | ~inside, column, row)) {
+      room->walls.push_back(AnchorAt(column, row));
+      Take(taken, column, row);
+      placed++;
+    }
+  }
+}
+
+// Places on anchors the hero reaches, none overlapping another, and none
+// with a wall against its right or lower side: a wall's picture reaches
+// over the cells above and left of it and would hide part of the place.
+void AddPlaces(const RoomShape& shape, const AnchorSet& reach, std::mt19937* random, Design* room) {
+  AnchorSet walls;
+  for (int wall : room->walls) {
+    walls.set(wall);
+  }
+  const CellSet wallCells = CoveredCells(walls);
+  std::vector<int> spots;
+  for (int anchor = 0; anchor < ANCHORS; anchor++) {
+    const int column = ColumnOf(anchor);
+    const int row = RowOf(anchor);
+    bool hidden = false;
+    for (int along = 0; along <= 1; along++) {
+      hidden = hidden ||
+               (InBoard(column + 2, row + along) && wallCells[AnchorAt(column + 2, row + along)]) ||
+               (InBoard(column + along, row + 2) && wallCells[AnchorAt(column + along, row + 2)]);
+    }
+    if (reach[anchor] && !hidden) {
+      spots.push_back(anchor);
+    }
+  }
+  std::shuffle(spots.begin(), spots.end(), *random);
+  for (int spot : spots) {
+    if (static_cast<int>(room->places.size()) == shape.places) {
+      break;
+    }
+    bool clear = true;
+    for (int place : room->places) {
+      clear = clear && !BodiesOverlap(place, spot);
+    }
+    if (clear) {
+      room->places.push_back(spot);
+    }
+  }
+}
+
 }  // namespace
 
 CellSet CoveredCells(const AnchorSet& anchors) {
@@ -127,22 +186,7 @@ bool MakeRoom(const RoomShape& shape, std::mt19937* random, Design* room) {
   const CellSet inside = Inside(shape, random);
   CellSet taken;
   WallAround(inside, room, &taken);
-  for (int tries = 0, placed = 0; placed < shape.innerWalls && tries < 200; tries++) {
-    int column = Draw(random, 2, 22);
-    int row = Draw(random, 2, 17);
-    // Half the inner walls join one already there, often half a block out of
-    // line with it.
-    if (tries % 2 == 1 && !room->walls.empty()) {
-      const int next = room->walls[Draw(random, 0, room->walls.size() - 1)];
-      column = ColumnOf(next) + Draw(random, -2, 2);
-      row = RowOf(next) + Draw(random, -2, 2);
-    }
-    if (BodyFits(taken | ~inside, column, row)) {
-      room->walls.push_back(AnchorAt(column, row));
-      Take(&taken, column, row);
-      placed++;
-    }
-  }
+  AddInnerWalls(shape, inside, random, room, &taken);
 
   // The hero must stay inside: every body it can reach lies on inside cells.
   const AnchorSet open = OpenAnchors(room->walls);
@@ -178,40 +222,6 @@ bool MakeRoom(const RoomShape& shape, std::mt19937* random, Design* room) {
     }
   }
 
-  // Places on anchors the hero reaches, none overlapping another, and none
-  // with a wall against its right or lower side: a wall's picture reaches
-  // over the cells above and left of it and would hide part of the place.
-  AnchorSet walls;
-  for (int wall : room->walls) {
-    walls.set(wall);
-  }
-  const CellSet wallCells = CoveredCells(walls);
-  std::vector<int> spots;
-  for (int anchor = 0; anchor < ANCHORS; anchor++) {
-    const int column = ColumnOf(anchor);
-    const int row = RowOf(anchor);
-    bool hidden = false;
-    for (int along = 0; along <= 1; along++) {
-      hidden = hidden ||
-               (InBoard(column + 2, row + along) && wallCells[AnchorAt(column + 2, row + along)]) ||
-               (InBoard(column + along, row + 2) && wallCells[AnchorAt(column + along, row + 2)]);
-    }
-    if (reach[anchor] && !hidden) {
-      spots.push_back(anchor);
-    }
-  }
-  std::shuffle(spots.begin(), spots.end(), *random);
-  for (int spot : spots) {
-    if (static_cast<int>(room->places.size()) == shape.places) {
-      break;
-    }
-    bool clear = true;
-    for (int place : room->places) {
-      clear = clear && !BodiesOverlap(place, spot);
-    }
-    if (clear) {
-      room->places.push_back(spot);
-    }
-  }
+  AddPlaces(shape, reach, random, room);
   return static_cast<int>(room->places.size()) == shape.places;
 }
