@@ -38,6 +38,9 @@ $tmp/rooms-002.txt: OK" "$tool" check "$tmp"/rooms-*.txt
 "$tool" solve "$tmp/rooms-001.txt" >"$tmp/solved"
 expect 0 "RR
 moves 2 (fewest for these pushes), pushes 2 (proven fewest)" head -2 "$tmp/solved"
+"$tool" solve "$tmp/rooms-001.txt" --moves >"$tmp/solved"
+expect 0 "RR
+moves 2 (proven fewest), pushes 2" head -2 "$tmp/solved"
 "$tool" solve "$tmp/rooms-002.txt" >"$tmp/unsolved" && exit 1
 expect 0 "no solution" head -1 "$tmp/unsolved"
 "$tool" solve "$tmp/rooms-001.txt" --memory 0.001 >"$tmp/gave-up" && exit 1

@@ -47,13 +47,15 @@ TEST(FrameTime, IsTheSecondsSinceThePreviousFrameAsFloats) {
 }
 
 TEST(PcScanCode, MainKeyboardMinusPlusBackspaceActOnX11AsOnThePc) {
-  // X key codes are set-1 codes plus 8; the keypad's minus and plus must not act.
+  // X key codes are set-1 codes plus 8; the keypad's minus and plus must not act,
+  // nor a code below 8 wrap round to a key.
   const struct {
     Uint8 reported;
     const char* driver;
     Uint8 pc;
   } keys[] = {{20, "x11", SCAN_MINUS}, {21, "x11", SCAN_EQUALS}, {22, "x11", SCAN_BACKSPACE},
-              {82, "x11", 74},         {86, "x11", 78},          {12, "windib", SCAN_MINUS}};
+              {82, "x11", 74},         {86, "x11", 78},          {12, "windib", SCAN_MINUS},
+              {6, "x11", 6}};
   for (const auto& key : keys) {
     EXPECT_EQ(PcScanCode(key.reported, key.driver), key.pc) << +key.reported << key.driver;
   }
@@ -67,6 +69,9 @@ TEST_F(ShellTest, KeyDownsActOnTheKeysHeldNowAndTheFramesModifiers) {
   EXPECT_EQ(game.fullscreen, 0) << "Return without Alt in the frame's modifiers";
   game.HandleEvent(&keyDown, KMOD_LALT);
   EXPECT_EQ(game.fullscreen, 1);
+  held[SDLK_RETURN] = 1;  // a new video mode lets go of every key
+  game.HandleEvent(&keyDown, SDLMod(KMOD_RALT | KMOD_LCTRL));
+  EXPECT_EQ(game.fullscreen, 0) << "either Alt, with other modifiers held too";
   held[SDLK_RETURN] = 0;
   EXPECT_EQ(game.screenState, GAME_PLAY);
 
