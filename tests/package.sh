@@ -33,7 +33,8 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml >"$work/appstrea
 # Escape ends it well. The game's output is left in $work/out.txt.
 play() {
   local dir=$1
-  (cd "$dir" && exec "$root/usr/games/velm2" "$2") >"$work/out.txt" 2>"$work/err.txt" &
+  # Ahead of other work, as in tests/e2e_game.sh, so that each key makes one step.
+  (cd "$dir" && exec "${ahead[@]}" "$root/usr/games/velm2" "$2") >"$work/out.txt" 2>"$work/err.txt" &
   game_pid=$!
   shift 2
   find_window 60 || { cat "$work/out.txt"; fail "no window from $dir"; }
