@@ -80,7 +80,8 @@ TEST(Import, PicturesThatMakeNoLevelAreRefusedSayingWhy) {
   const std::pair<std::string, std::string> cases[] = {
       {Picture(12, 10), ""},
       {Picture(13, 3), "level 1 (line 1): 13 x 3 squares, larger than the 12 x 10 the board holds"},
-      {Picture(12, 11), "level 1 (line 1): 12 x 11 squares, larger than the 12 x 10 the board holds"},
+      {Picture(12, 11),
+       "level 1 (line 1): 12 x 11 squares, larger than the 12 x 10 the board holds"},
       {"#####\n#@$.#\n#@  #\n#####\n",
        "level 1 (line 1): expected one player, a box and a goal for every box but found 2 "
        "players, 1 boxes and 1 goals"},

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 #include "board/replay.h"
@@ -78,15 +79,16 @@ TEST(LevelCheck, TwoObjectsOverlapInEveryPlacementOfHalfABlockAndNoOther) {
     for (int dx = -2; dx <= 2; dx++) {
       const int column = 6 + dx;
       const int row = 4 + dy;
+      const bool overlaps = std::abs(dx) <= 1 && std::abs(dy) <= 1;
       std::vector<std::string> expected;
       if (dx == 0 && dy == 0) {
         continue;
-      } else if (std::abs(dx) <= 1 && std::abs(dy) <= 1 && (dy > 0 || (dy == 0 && dx > 0))) {
+      } else if (overlaps && (dy > 0 || (dy == 0 && dx > 0))) {
         expected = {"line " + std::to_string(row + 2) + ", column " + std::to_string(column) +
                     ": wall overlaps the box at (column 6, row 4)"};
-      } else if (std::abs(dx) <= 1 && std::abs(dy) <= 1) {
-        expected = {"line 6, column 6: box overlaps the wall at (column " +
-                    std::to_string(column) + ", row " + std::to_string(row) + ")"};
+      } else if (overlaps) {
+        expected = {"line 6, column 6: box overlaps the wall at (column " + std::to_string(column) +
+                    ", row " + std::to_string(row) + ")"};
       }
       SCOPED_TRACE(testing::Message() << dx << ", " << dy);
       EXPECT_EQ(CheckLevelContents(Room("", {{column, row, '#'}}, {})), expected);

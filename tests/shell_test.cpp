@@ -53,8 +53,12 @@ TEST(PcScanCode, MainKeyboardMinusPlusBackspaceActOnX11AsOnThePc) {
     Uint8 reported;
     const char* driver;
     Uint8 pc;
-  } keys[] = {{20, "x11", SCAN_MINUS}, {21, "x11", SCAN_EQUALS}, {22, "x11", SCAN_BACKSPACE},
-              {82, "x11", 74},         {86, "x11", 78},          {12, "windib", SCAN_MINUS},
+  } keys[] = {{20, "x11", SCAN_MINUS},
+              {21, "x11", SCAN_EQUALS},
+              {22, "x11", SCAN_BACKSPACE},
+              {82, "x11", 74},
+              {86, "x11", 78},
+              {12, "windib", SCAN_MINUS},
               {6, "x11", 6}};
   for (const auto& key : keys) {
     EXPECT_EQ(PcScanCode(key.reported, key.driver), key.pc) << +key.reported << key.driver;
