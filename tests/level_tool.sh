@@ -27,7 +27,6 @@ expect 1 "ERROR velm2-level: '$tmp/missing.txt': can't open: No such file or dir
 [ ! -e "$tmp/out.lev" ]
 expect 2 "ERROR velm2-level: unknown option '--fast'" "$tool" import "$tmp/short.lev" --fast
 "$tool" frobnicate >/dev/null && exit 1
-"$tool" --help | grep -q "replay LEVEL MOVES"
 
 # A classic room: one push there is two here; a box against the wall can't come back.
 printf '; one\n#####\n#@$.#\n#####\n\n#####\n#$@.#\n#####\n' >"$tmp/rooms.sok"
