@@ -2,6 +2,9 @@
 #include "shell/game.h"
 
 int main(int argc, char* argv[]) {
+  // Each report line is written whole as it happens, even into a file or a
+  // pipe: lines kept back in a buffer would be lost with a crash.
+  setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
   if (StartGame(argc, argv) != 0) {
     return -1;
   }

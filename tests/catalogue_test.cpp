@@ -145,6 +145,7 @@ TEST(Catalogue, LevelLists) {
        "ERROR Load Level 1: the list names it with a NUL byte", false},
       {"no final line feed", "nook.lev\nshelf.lev", 2, 2, "shelf.lev'... OK", true},
       {"itself", "list\n", 1, 1, "/list': wrong file lenght", false},
+      {"10 MB", "shelf.lev\n" + std::string((10 << 20) - 10, '\0'), 2, 1, "shelf.lev'... OK", true},
       {"longer than 10 MB", std::string((10 << 20) + 1, '\n'), 0, 1, "list longer than 10485760",
        false},
   };
@@ -262,6 +263,17 @@ TEST(Catalogue, LevelTool) {
   } cases[] = {
       {"show " + Dir(TempPath("tool-dir")), 1, "': can't open: not a regular file"},
       {"show " + Huge(TempPath("tool-huge")), 1, "too large for a level"},
+      // Each reader's size limit, one byte short of it and at it.
+      {"show " + WriteTempFile("64k-1", std::string((1 << 16) - 1, 'x')), 1, "line 1: expected"},
+      {"show " + WriteTempFile("64k", std::string(1 << 16, 'x')), 1, "too large for a level"},
+      {"replay " + NOOK + " @" + WriteTempFile("1m-1", std::string((1 << 20) - 1, 'x')), 1,
+       "step 1 'x': not a move letter"},
+      {"replay " + NOOK + " @" + WriteTempFile("1m", std::string(1 << 20, 'x')), 1,
+       "too large: 1048576 bytes or more"},
+      {"import " + WriteTempFile("16m-1", std::string((16 << 20) - 1, 'x')), 1,
+       "no level pictures found"},
+      {"import " + WriteTempFile("16m", std::string(16 << 20, 'x')), 1,
+       "too large: 16777216 bytes or more"},
       {"show " + WriteTempFile("tool-cut", ReadFile(NOOK).substr(0, 600)), 1,
        "expected " + std::to_string(ReadFile(NOOK).size()) + " bytes but found 600"},
       {"build " + WriteTempFile("tab.txt", "objects\t\n") + " " + kept, 1, "line 1: expected"},

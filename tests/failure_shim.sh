@@ -19,9 +19,10 @@ start_game() {
   game_pid=$!
 }
 
-# Waits for the window and gives it the keyboard.
+# Waits for the window and the first level, and gives the window the keyboard.
 focus() {
-  find_window 10 || { fail "$1: no window"; return 1; }
+  find_window 60 || { fail "$1: no window"; return 1; }
+  wait_line "^Load Level '.*'... OK$" 60 || { fail "$1: no level was loaded"; return 1; }
   focus_window
 }
 
@@ -35,14 +36,10 @@ expect_lines() {
 # Plays on after the failure: a few steps, then Escape, which ends with 0.
 play_and_quit() {
   focus "$1" || return 0
-  for key in Right Down Left Up; do
-    xdotool key "$key"
-    sleep 0.2
-  done
-  xdotool key Escape
-  wait_game 10
+  xdotool key Right Down Left Up
+  quit_game 30
+  [ "$stopped" = no ] || fail "$1: the game did not quit on Escape"
   [ "$status" = 0 ] || fail "$1: ended with $status, not 0, on Escape"
-  grep -q "^Load Level '.*'... OK$" "$work/out.txt" || fail "$1: no level was loaded"
 }
 
 pictures=(win hero wall box place floor cursor font7x14)
@@ -74,20 +71,24 @@ expect_lines SDL_CreateRGBSurface "ERROR LoadTexture: can't create the Texture S
 
 # The video mode at start-up: reported, and the game runs on without a picture.
 start_game SDL_SetVideoMode:1
-sleep 3
-kill -0 "$game_pid" 2>/dev/null || fail "SDL_SetVideoMode:1: the game did not go on"
+wait_line "^Load Level '.*'... OK$" 60 && kill -0 "$game_pid" 2>/dev/null ||
+  fail "SDL_SetVideoMode:1: the game did not go on"
 wait_game 0
 expect_lines SDL_SetVideoMode:1 "ERROR InitDisplay: unable to set windowed video mode. $why
 Loadind image data... OK"
 
 # Alt+Return asks for full screen and fails; the game goes on, and the next
-# Alt+Return brings the window back.
+# Alt+Return brings the window back. The game reads Alt as held at the start of
+# a frame, so Alt goes down first, and Return again until the game answers.
 start_game SDL_SetVideoMode:2
 if focus SDL_SetVideoMode:2; then
-  xdotool key alt+Return
-  sleep 0.5
+  xdotool keydown alt
+  for _ in 1 2 3; do
+    xdotool key Return
+    wait_line "unable to set fullscreen" 10 && break
+  done
+  xdotool key Return keyup alt
   kill -0 "$game_pid" 2>/dev/null || fail "SDL_SetVideoMode:2: the game stopped"
-  xdotool key alt+Return
   play_and_quit SDL_SetVideoMode:2
   expect_lines SDL_SetVideoMode:2 "ERROR InitDisplay: unable to set fullscreen video mode. $why"
 fi

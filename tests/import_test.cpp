@@ -66,10 +66,22 @@ TEST(Import, EachLevelOfAFileIsSolvedByItsClassicSolutionWithEveryStepTakenTwice
   }
 }
 
+// A walled room of `columns` x `rows` squares with a player, a box and a goal.
+std::string Picture(int columns, int rows) {
+  const std::string wall(columns, '#');
+  std::string picture = wall + "\n#@$." + std::string(columns - 5, ' ') + "#\n";
+  for (int row = 2; row < rows - 1; row++) {
+    picture += "#" + std::string(columns - 2, ' ') + "#\n";
+  }
+  return picture + wall + "\n";
+}
+
 TEST(Import, PicturesThatMakeNoLevelAreRefusedSayingWhy) {
   const std::pair<std::string, std::string> cases[] = {
-      {"#############\n#@$.        #\n#############\n",
-       "level 1 (line 1): 13 x 3 squares, larger than the 12 x 10 the board holds"},
+      {Picture(12, 10), ""},
+      {Picture(13, 3), "level 1 (line 1): 13 x 3 squares, larger than the 12 x 10 the board holds"},
+      {Picture(12, 11),
+       "level 1 (line 1): 12 x 11 squares, larger than the 12 x 10 the board holds"},
       {"#####\n#@$.#\n#@  #\n#####\n",
        "level 1 (line 1): expected one player, a box and a goal for every box but found 2 "
        "players, 1 boxes and 1 goals"},
@@ -84,14 +96,16 @@ TEST(Import, PicturesThatMakeNoLevelAreRefusedSayingWhy) {
     ASSERT_EQ(levels.size(), 1u);
     std::string text;
     std::string error;
-    EXPECT_FALSE(ClassicToLevelText(levels[0], &text, &error));
+    EXPECT_EQ(ClassicToLevelText(levels[0], &text, &error), expected.empty());
     EXPECT_EQ(error, expected);
   }
 }
 
-TEST(Import, TitlesAreNeverCutInsideACharacter) {
+TEST(Import, TitlesAreCutPastTheirLimitOnlyAndNeverInsideACharacter) {
   EXPECT_EQ(ShortenTitle("abcdefghijklmnopqrstuvwxyzabc\xc3\xa9", 30),
             "abcdefghijklmnopqrstuvwxyzabc");
+  EXPECT_EQ(ShortenTitle("abcdefghijklmnopqrstuvwxy abcd", 30), "abcdefghijklmnopqrstuvwxy abcd");
+  EXPECT_EQ(ShortenTitle("abcdefghijklmnopqrstuvwxy abcde", 30), "abcdefghijklmnopqrstuvwxy");
 }
 
 }  // namespace

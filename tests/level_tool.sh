@@ -27,7 +27,6 @@ expect 1 "ERROR velm2-level: '$tmp/missing.txt': can't open: No such file or dir
 [ ! -e "$tmp/out.lev" ]
 expect 2 "ERROR velm2-level: unknown option '--fast'" "$tool" import "$tmp/short.lev" --fast
 "$tool" frobnicate >/dev/null && exit 1
-"$tool" --help | grep -q "replay LEVEL MOVES"
 
 # A classic room: one push there is two here; a box against the wall can't come back.
 printf '; one\n#####\n#@$.#\n#####\n\n#####\n#$@.#\n#####\n' >"$tmp/rooms.sok"
@@ -52,6 +51,9 @@ $tmp/rooms-001.txt: OK" bash -c "cd '$tmp' && '$(realpath "$tool")' check '$tmp/
 "$tool" solve "$tmp/rooms-001.txt" >"$tmp/solved"
 expect 0 "RR
 moves 2 (fewest for these pushes), pushes 2 (proven fewest)" head -2 "$tmp/solved"
+"$tool" solve "$tmp/rooms-001.txt" --moves >"$tmp/solved"
+expect 0 "RR
+moves 2 (proven fewest), pushes 2" head -2 "$tmp/solved"
 "$tool" solve "$tmp/rooms-002.txt" >"$tmp/unsolved" && exit 1
 expect 0 "no solution" head -1 "$tmp/unsolved"
 "$tool" solve "$tmp/rooms-001.txt" --memory 0.001 >"$tmp/gave-up" && exit 1

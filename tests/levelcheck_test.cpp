@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
+#include "board/replay.h"
+#include "solver/solver.h"
 #include "tests/board_text.h"
+#include "tests/support.h"
 
 namespace {
 
@@ -45,7 +49,6 @@ TEST(LevelCheck, EachFaultOfATextLevelIsToldAtItsLineAndColumn) {
        "line 1: the hero's anchor (column 2, row 19) lies outside columns 0-23 and rows 0-18"},
       {"hero 2 2\n", {{2, 2, '.'}}, {}, "line 1: the object layer holds no hero"},
       {"hero 2 2\n", {{8, 2, '@'}}, {}, "line 5, column 8: a second hero"},
-      {"", {{7, 5, '#'}}, {}, "line 7, column 7: wall overlaps the box at (column 6, row 4)"},
       {"", {{24, 10, '#'}}, {}, "line 12, column 24: wall reaches off the board"},
       {"boxes 2\n", {}, {{2, 6, 'o'}}, "line 1: the box count is 2 but there are 1 boxes"},
       {"", {{6, 2, '$'}}, {}, "the box count is 2 but there are 1 places"},
@@ -66,6 +69,30 @@ TEST(LevelCheck, EachFaultOfATextLevelIsToldAtItsLineAndColumn) {
     SCOPED_TRACE(test.expected);
     const std::string text = Room(test.header, test.objects, test.ground);
     EXPECT_EQ(CheckLevelContents(text), std::vector{test.expected});
+  }
+}
+
+// A wall at each place around the box at (6, 4): overlapping, the pair is told
+// once, at the later anchor in reading order; touching, it is no fault.
+TEST(LevelCheck, TwoObjectsOverlapInEveryPlacementOfHalfABlockAndNoOther) {
+  for (int dy = -2; dy <= 2; dy++) {
+    for (int dx = -2; dx <= 2; dx++) {
+      const int column = 6 + dx;
+      const int row = 4 + dy;
+      const bool overlaps = std::abs(dx) <= 1 && std::abs(dy) <= 1;
+      std::vector<std::string> expected;
+      if (dx == 0 && dy == 0) {
+        continue;
+      } else if (overlaps && (dy > 0 || (dy == 0 && dx > 0))) {
+        expected = {"line " + std::to_string(row + 2) + ", column " + std::to_string(column) +
+                    ": wall overlaps the box at (column 6, row 4)"};
+      } else if (overlaps) {
+        expected = {"line 6, column 6: box overlaps the wall at (column " + std::to_string(column) +
+                    ", row " + std::to_string(row) + ")"};
+      }
+      SCOPED_TRACE(testing::Message() << dx << ", " << dy);
+      EXPECT_EQ(CheckLevelContents(Room("", {{column, row, '#'}}, {})), expected);
+    }
   }
 }
 
@@ -104,6 +131,28 @@ TEST(LevelCheck, EachFaultOfALevelFileIsToldAtItsPlaceInTheFile) {
     change(&bytes);
     EXPECT_EQ(CheckLevelContents(bytes), expected);
   }
+}
+
+// A level may hold more boxes than its count. It is solved when exactly that
+// many rest on places, no more: the checker, replay, the solver and the game
+// agree. Here both boxes start on places, one too many.
+TEST(LevelCheck, SpareBoxesSolveALevelOnlyWithExactlyItsCountPlaced) {
+  const std::string text = Room("boxes 1\n", {{10, 6, '$'}}, {{6, 4, 'o'}});
+  EXPECT_EQ(CheckLevelContents(text), std::vector<std::string>{});
+  GameHarness harness;
+  LoadBoardText(&harness.board, text);
+  harness.game.screenState = GAME_PLAY;
+  harness.board.CheckComplete();
+  EXPECT_FALSE(IsSolved(harness.board));
+  EXPECT_EQ(harness.game.screenState, GAME_PLAY);
+
+  const SolveResult result = SolveLevel(harness.board, SolverOptions());
+  EXPECT_EQ(result.pushCount, 1);
+  std::string error;
+  EXPECT_TRUE(ReplayMoves(&harness.board, result.moves, &error)) << error;
+  EXPECT_TRUE(IsSolved(harness.board));
+  harness.board.CheckComplete();
+  EXPECT_EQ(harness.game.screenState, GAME_WIN);
 }
 
 }  // namespace

@@ -45,6 +45,17 @@ TEST_F(UndoTest, EachUndoTakesBackOneStepAtOnceAndAnEmptyJournalNothing) {
   board.Undo();
   EXPECT_EQ(Describe(board), loaded);
 
+  // Round a square back home and undone: the hero faces as it did before each
+  // step, not as it last faced where it stands.
+  for (int direction : {DIR_LEFT, DIR_UP, DIR_RIGHT, DIR_DOWN}) {
+    ASSERT_TRUE(board.Move(direction));
+    board.AnimateTiles(1);
+  }
+  for (int undone = 0; undone < 4; undone++) {
+    board.Undo();
+  }
+  EXPECT_EQ(Describe(board), loaded);
+
   // A box pushed along the top row is put back too.
   LoadBoardText(&board, BoardText({{4, 0, '@'}, {6, 0, '$'}}));
   loaded = Describe(board);

@@ -19,18 +19,14 @@ valgrind --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite,
   --num-callers=30 --log-file="$work/valgrind.txt" "$game" -window >"$work/out.txt" 2>/dev/null &
 game_pid=$!
 
-find_window 60 || { echo "FAIL: no window under valgrind"; exit 1; }
+find_window 120 || { echo "FAIL: no window under valgrind"; exit 1; }
+wait_line "^Load Level '" 120 || { echo "FAIL: no level loaded under valgrind"; exit 1; }
+focus_window
 # Frames are slow under valgrind: keys are held long enough for one.
-sleep 2
-xdotool windowfocus --sync "$window"
-for key in Right Down Left Up BackSpace equal minus Escape; do
-  xdotool keydown "$key"
-  sleep 0.4
-  xdotool keyup "$key"
-  sleep 0.8
+for key in Right Down Left Up BackSpace equal minus; do
+  xdotool keydown "$key" sleep 0.4 keyup "$key" sleep 0.8
 done
-
-wait_game 60
+quit_game 120
 if [ "$status" -ne 0 ] || ! grep -q "ERROR SUMMARY: 0 errors" "$work/valgrind.txt"; then
   cat "$work/valgrind.txt"
   echo "FAIL: valgrind found errors or the game ended with $status"
