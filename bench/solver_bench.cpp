@@ -119,64 +119,49 @@ const bool PACK_REGISTERED = [] {
   return true;
 }();
 
-// A thousand generated rooms of up to 10 x 10 squares with four boxes, each
-// with a limit of 10 s: how many are solved with proven fewest pushes, the
-// share within 0.1 s, the slowest, and the states per second over the set.
-// Times are processor time, which other work on a shared machine does not
-// stretch.
-void BM_SolveClassicRooms(benchmark::State& state) {
+// `count` generated rooms of up to `columns` x `rows` squares with `boxes`
+// boxes, from the generator seeded with `seed`, each with a limit of 10 s: how
+// many are solved with proven fewest pushes, the share within `quickSeconds`
+// (the counter `quickName`), the slowest room, the largest tables and the
+// states per second. Times are processor time, which other work on a shared
+// machine does not stretch.
+void SolveRooms(benchmark::State& state, unsigned seed, int columns, int rows, int boxes,
+                double quickSeconds, const char* quickName) {
   const int count = static_cast<int>(state.range(0));
   std::vector<std::unique_ptr<CLevel>> levels;
   std::vector<std::string> squares(count);
-  std::mt19937 random(1);
+  std::mt19937 random(seed);
   for (int i = 0; i < count; i++) {
     levels.push_back(std::make_unique<CLevel>());
-    ClassicRoom(&random, 10, 10, 4, levels.back().get(), &squares[i]);
+    ClassicRoom(&random, columns, rows, boxes, levels.back().get(), &squares[i]);
   }
   SolverOptions options;
   options.seconds = 10;
   for (auto _ : state) {
     Totals totals;
-    totals.quickSeconds = 0.1;
+    totals.quickSeconds = quickSeconds;
     for (const auto& level : levels) {
       totals.Solve(*level, options);
     }
     totals.Report(state);
-    state.counters["within0.1s"] = totals.quick / static_cast<double>(count);
+    state.counters[quickName] = totals.quick / static_cast<double>(count);
     state.counters["slowest_s"] = totals.slowest;
     state.counters["total_s"] = totals.seconds;
     state.SetLabel("slowest room:\n" + squares[totals.slowestIndex]);
   }
 }
+
+// A thousand rooms of up to 10 x 10 squares with four boxes.
+void BM_SolveClassicRooms(benchmark::State& state) {
+  SolveRooms(state, 1, 10, 10, 4, 0.1, "within0.1s");
+}
 BENCHMARK(BM_SolveClassicRooms)->Arg(1000)->Iterations(1)->Unit(benchmark::kSecond);
 
-// A hundred rooms of up to 12 x 10 squares, the whole board, with six boxes
-// (seven and eight to see how far the solver goes), each with a limit of 10 s: how many are solved
-// with proven fewest pushes, the share within 1 s, the slowest, the largest tables and the states
-// per second. Times are processor time.
+// A hundred rooms of up to 12 x 10 squares, the whole board, with six boxes,
+// and twenty with seven and eight to see how far the solver goes.
 void BM_SolveWholeBoardRooms(benchmark::State& state) {
-  const int count = static_cast<int>(state.range(0));
   const int boxes = static_cast<int>(state.range(1));
-  std::vector<std::unique_ptr<CLevel>> levels;
-  std::mt19937 random(boxes);
-  std::string squares;
-  for (int i = 0; i < count; i++) {
-    levels.push_back(std::make_unique<CLevel>());
-    ClassicRoom(&random, 12, 10, boxes, levels.back().get(), &squares);
-  }
-  SolverOptions options;
-  options.seconds = 10;
-  for (auto _ : state) {
-    Totals totals;
-    totals.quickSeconds = 1;
-    for (const auto& level : levels) {
-      totals.Solve(*level, options);
-    }
-    totals.Report(state);
-    state.counters["within1s"] = totals.quick / static_cast<double>(count);
-    state.counters["slowest_s"] = totals.slowest;
-    state.counters["total_s"] = totals.seconds;
-  }
+  SolveRooms(state, boxes, 12, 10, boxes, 1, "within1s");
 }
 BENCHMARK(BM_SolveWholeBoardRooms)
     ->Args({100, 6})
