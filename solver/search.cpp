@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -14,9 +15,14 @@ struct StateRecord {
   uint16_t pushes;
   uint16_t step;   // pusher * 4 + direction index of the push that led here
   uint16_t lower;  // the lower bound of the pushes still to come
-  // The push search's key at which an expanded state is expanded again for
-  // the children it held back; 0 for none.
-  uint16_t next;
+  union {
+    // The push search's key at which an expanded state is expanded again
+    // for the children it held back; 0 for none.
+    uint16_t next;
+    // The searches that count moves: the lower bound of the moves still to
+    // come by the hero's walk (WalkBound).
+    uint16_t walk;
+  };
 };
 
 // An open-list entry; smaller keys come first.
@@ -101,6 +107,9 @@ class Search {
     boxCount = static_cast<int>(model.boxes.size());
     stride = boxCount + 1;
     memoryBytes = limits.memoryBytes;
+    if (mode != SEARCH_PUSHES) {
+      walkBound = std::make_unique<WalkBound>(model);
+    }
   }
 
   SearchResult Run();
@@ -117,7 +126,7 @@ class Search {
   size_t Bytes() const {
     return keys.capacity() * sizeof(uint16_t) + records.capacity() * sizeof(StateRecord) +
            expandedBoxes.capacity() * sizeof(uint64_t) + table.capacity() * sizeof(uint64_t) +
-           open.Bytes();
+           open.Bytes() + (walkBound ? walkBound->Bytes() : 0);
   }
 
  private:
@@ -192,10 +201,10 @@ class Search {
         // Every state here lies at most the pushes still to come, P - d,
         // from a goal (see ShortestPushes), so the moves to come are at
         // least as many. Deeper states first among equal keys.
-        return {record.moves + limits.pushBound - record.pushes,
+        return {record.moves + std::max<uint32_t>(limits.pushBound - record.pushes, record.walk),
                 static_cast<uint32_t>(limits.pushBound - record.pushes), index};
       case SEARCH_MOVES:
-        return {record.moves + lower, record.pushes, index};
+        return {record.moves + std::max<uint32_t>(lower, record.walk), record.pushes, index};
     }
     return {};
   }
@@ -214,6 +223,7 @@ class Search {
   SearchMode mode;
   SearchLimits limits;
   LowerBound bound;
+  std::unique_ptr<WalkBound> walkBound;  // for the searches that count moves
   const Search* pushSearch;
   int boxCount;
   int stride;
@@ -406,6 +416,9 @@ bool Search::Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32
     if (mode == SEARCH_PUSHES_THEN_MOVES) {
       record.pushes = static_cast<uint16_t>(ShortestPushes(stepped, lower));
     }
+    if (exact) {
+      record.walk = static_cast<uint16_t>(walkBound->Moves(childKey.data(), boxCount, stepped));
+    }
   }
   if (mode == SEARCH_PUSHES_THEN_MOVES && pushes != record.pushes) {
     return true;
@@ -556,7 +569,10 @@ SearchResult Search::Run() {
     result.message = "memory limit reached";
     return result;
   }
-  records[0] = {NO_PARENT, 0, 0, 0, static_cast<uint16_t>(lower), 0};
+  records[0] = {NO_PARENT, 0, 0, 0, static_cast<uint16_t>(lower), {0}};
+  if (mode != SEARCH_PUSHES) {
+    records[0].walk = static_cast<uint16_t>(walkBound->Moves(start.data(), boxCount, model.hero));
+  }
   open.Push(EntryOf(0), memoryBytes);
   while (!open.Empty()) {
     const OpenEntry entry = open.Pop();
@@ -565,7 +581,7 @@ SearchResult Search::Run() {
     // A state met again by a shorter path got a smaller entry, which came
     // first; the entries it left behind find it closed. An expanded state
     // comes back at its `next` key for the children it held back.
-    if ((record.step & CLOSED) != 0 && entry.primary != record.next) {
+    if ((record.step & CLOSED) != 0 && (mode != SEARCH_PUSHES || entry.primary != record.next)) {
       continue;
     }
     if ((record.step & CLOSED) == 0 && IsGoal(&keys[entry.index * static_cast<size_t>(stride)])) {

@@ -73,3 +73,30 @@ class LowerBound {
 // `moved` is the box just pushed, -1 to look at every box.
 bool Deadlocked(const PushModel& model, const Cover& cover, const uint16_t* boxes, int count,
                 int moved, int hero);
+
+// The fewest steps still to come for the hero, by what each box off its
+// place alone needs: the walk to it, its pushes to a place and the walks
+// around it, on walls alone. For the searches that count moves.
+class WalkBound {
+ public:
+  explicit WalkBound(const PushModel& model);
+  int Moves(const uint16_t* boxes, int count, int hero);
+  size_t Bytes() const { return (rows.size() + boxMoves.size()) * sizeof(uint16_t); }
+
+ private:
+  // The walls-only distances from anchor `from` to every free anchor,
+  // measured the first time they are asked for.
+  const uint16_t* Row(int from);
+  // The anchor of spot `slot` behind the box at `box`.
+  int Slot(int box, int slot) const;
+  void MeasureBoxMoves();
+
+  const PushModel& model;
+  std::vector<int> compact;  // per cell the index of a free anchor, -1 else
+  int anchors = 0;
+  std::vector<uint16_t> rows;  // anchors x anchors, those of `rowDone`
+  std::vector<uint8_t> rowDone;
+  // Per free anchor and spot behind it, the fewest steps on walls alone that
+  // bring a box there to a place with the hero starting at that spot.
+  std::vector<uint16_t> boxMoves;
+};
