@@ -48,9 +48,19 @@ $tmp/rooms-002.txt: the same walls as '$tmp/rooms-001.txt'" "$tool" check "$tmp"
 expect 1 "ERROR velm2-level: no look check: the game's pictures are not in data/ here nor where the game is installed
 $tmp/rooms-001.txt: OK
 $tmp/rooms-001.txt: OK" bash -c "cd '$tmp' && '$(realpath "$tool")' check '$tmp/rooms-001.txt' '$tmp/rooms-001.txt'"
-"$tool" solve "$tmp/rooms-001.txt" >"$tmp/solved"
-expect 0 "RR
-moves 2 (fewest for these pushes), pushes 2 (proven fewest)" head -2 "$tmp/solved"
+# A box each way from the hero: the fewest moves change boxes once.
+printf '#######\n#.$@$.#\n#######\n' >"$tmp/pair.sok"
+"$tool" import "$tmp/pair.sok" -o "$tmp" >/dev/null
+"$tool" solve "$tmp/pair-001.txt" >"$tmp/solved"
+expect 0 "moves 6 (fewest for these pushes), pushes 4 (proven fewest)
+boxes 2, box changes 1" sed -n 2,3p "$tmp/solved"
+# The search for the fewest moves among the fewest pushes stops at its budget.
+"$tool" solve level/standart/nook.lev --moves-budget 1 >"$tmp/solved"
+grep -q "^moves [0-9]* (not proven fewest), pushes 26 (proven fewest)$" "$tmp/solved"
+"$tool" solve level/standart/nook.lev --moves-budget 100000 >"$tmp/solved"
+expect 0 "moves 64 (fewest for these pushes), pushes 26 (proven fewest)" sed -n 2p "$tmp/solved"
+expect 2 "ERROR velm2-level: solve: --moves-budget needs a positive whole number, not '1.5'" \
+  "$tool" solve "$tmp/pair-001.txt" --moves-budget 1.5
 "$tool" solve "$tmp/rooms-001.txt" --moves >"$tmp/solved"
 expect 0 "RR
 moves 2 (proven fewest), pushes 2" head -2 "$tmp/solved"
@@ -67,6 +77,7 @@ printf '# the rooms\nrooms-001.txt\n\nrooms-002.txt\n' >"$tmp/list"
 expect 0 "level $tmp/rooms-001.txt
 RR
 moves 2 (fewest for these pushes), pushes 2 (proven fewest)
+boxes 1, box changes 0
 level $tmp/rooms-002.txt
 no solution
 level $tmp/missing.txt

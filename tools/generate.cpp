@@ -1,7 +1,6 @@
 // generate.cpp: velm2-generate, making and measuring levels by reverse play.
 //
 //   velm2-generate measure LEVEL              fewest pushes of the level as it stands
-//   velm2-generate grade LEVEL                the solver's solution and figures, for scripts/pack
 //   velm2-generate pull LEVEL OUT TITLE       the hardest start for the level's places
 //   velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE
 //                                             the hardest of a few random rooms
@@ -28,7 +27,6 @@
 #include "generator/reverse.h"
 #include "generator/room.h"
 #include "generator/tidy.h"
-#include "solver/solver.h"
 
 namespace {
 
@@ -64,53 +62,6 @@ int Write(Design design, const PulledStart& start, const char* outPath, const ch
     printf("ERROR velm2-generate: can't write '%s'\n", outPath);
     return 1;
   }
-  return 0;
-}
-
-const double GRADE_SECONDS = 120;
-// A stored solution is watched: the hero should not wander, so the pack's
-// search for the fewest moves among the fewest pushes may go far.
-const uint64_t GRADE_FEWER_MOVES_STATES = 20000000;
-
-// Solves a level with the solver, for the pack: a push-optimal solution on
-// one line (one with the fewest moves too where there is one), then boxes, moves, pushes, box
-// changes, states searched, how the pushes are known to be the fewest ("yes" when the solver proved
-// it, "reverse" when only reverse play did: it reached no position in fewer pulls, "no" else), and
-// the fewest moves of any solution ("-" when not proven).
-int Grade(const CLevel& level, const char* path) {
-  SolverOptions options;
-  options.seconds = GRADE_SECONDS;
-  options.fewerMovesStates = GRADE_FEWER_MOVES_STATES;
-  const SolveResult result = SolveLevel(level, options);
-  if (result.outcome != SOLVE_SOLVED) {
-    printf("ERROR velm2-generate: not solved: %s\n", result.message.c_str());
-    return 1;
-  }
-  const char* optimal = "yes";
-  if (!result.pushOptimal) {
-    const Design design = DesignOf(level);
-    Position start{design.boxes, design.hero};
-    PullOptions pull;
-    pull.target = &start;
-    const PullSearch search = PullFromPlaces(OpenAnchors(design.walls), design.places, pull);
-    const bool proven = !search.starts.empty() && search.starts[0].pushes == result.pushCount;
-    optimal = proven ? "reverse" : "no";
-  }
-  options.moveOptimal = true;
-  const SolveResult fewestMoves = SolveLevel(level, options);
-  const std::string moves =
-      fewestMoves.moveOptimal ? std::to_string(fewestMoves.moveCount) : std::string("-");
-  // A solution with the fewest moves that pushes no more than the fewest is
-  // the better one to keep: it is what a careful player would do.
-  const bool bothFewest =
-      fewestMoves.outcome == SOLVE_SOLVED && fewestMoves.pushCount == result.pushCount;
-  const SolveResult& kept = bothFewest ? fewestMoves : result;
-  if (!kept.fewestMovesForPushes) {
-    fprintf(stderr, "velm2-generate: '%s': not proven the fewest moves for its pushes\n", path);
-  }
-  printf("%s\n%d %d %d %d %llu %s %s\n", kept.moves.c_str(), level.boxCount, kept.moveCount,
-         kept.pushCount, kept.boxChanges, static_cast<unsigned long long>(result.states), optimal,
-         moves.c_str());
   return 0;
 }
 
@@ -211,16 +162,14 @@ int Tidy(Design design, const CLevel& level, const char* outPath) {
 
 int main(int argc, char** argv) {
   const bool measure = argc == 3 && strcmp(argv[1], "measure") == 0;
-  const bool grade = argc == 3 && strcmp(argv[1], "grade") == 0;
   const bool pull = argc == 5 && strcmp(argv[1], "pull") == 0;
   const bool tidy = argc == 4 && strcmp(argv[1], "tidy") == 0;
   if (argc == 8 && strcmp(argv[1], "room") == 0) {
     return Room(argv);
   }
-  if (!measure && !grade && !pull && !tidy) {
+  if (!measure && !pull && !tidy) {
     printf(
         "usage: velm2-generate measure LEVEL\n"
-        "       velm2-generate grade LEVEL\n"
         "       velm2-generate pull LEVEL OUT TITLE\n"
         "       velm2-generate room SEED WIDTH HEIGHT BOXES OUT TITLE\n"
         "       velm2-generate tidy LEVEL OUT\n");
@@ -233,9 +182,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   const Design design = DesignOf(*level);
-  if (grade) {
-    return Grade(*level, argv[2]);
-  }
   if (tidy) {
     return Tidy(design, *level, argv[3]);
   }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -36,9 +37,13 @@ const char USAGE[] =
     "  import FILE [-o DIR]    writes each level of a classic plain-text file as a\n"
     "                          text level DIR/NAME-NNN.txt (DIR: the current one)\n"
     "  solve LEVEL... [--list FILE] [--limit SECONDS] [--memory MB] [--moves]\n"
+    "        [--moves-budget STATES]\n"
     "                          prints a solution with the fewest pushes (with\n"
     "                          --moves the fewest moves) on its first line, then\n"
-    "                          its counts; gives up at the time or memory limit.\n"
+    "                          its counts and box changes; gives up on a level at\n"
+    "                          the time or memory limit. Among the fewest pushes\n"
+    "                          the fewest moves are searched for up to STATES\n"
+    "                          states (default: a multiple of the push search's).\n"
     "                          With several levels, or a list FILE of levels one\n"
     "                          a line, each result follows a line 'level PATH',\n"
     "                          and a summary line ends\n"
@@ -296,14 +301,19 @@ int ParseSolve(const Arguments& args, SolveRequest* request) {
   for (size_t index = 0; index < args.size(); index++) {
     const std::string& arg = args[index];
     double number = 0;
-    if ((arg == "--limit" || arg == "--memory") && index + 1 < args.size()) {
-      if (!ParseNumber(args[++index], &number)) {
-        printf("ERROR velm2-level: solve: %s needs a positive number, not '%s'\n", arg.c_str(),
-               args[index].c_str());
+    if ((arg == "--limit" || arg == "--memory" || arg == "--moves-budget") &&
+        index + 1 < args.size()) {
+      // A budget counts states, whole ones.
+      const bool whole = arg == "--moves-budget";
+      if (!ParseNumber(args[++index], &number) || (whole && number != std::floor(number))) {
+        printf("ERROR velm2-level: solve: %s needs a positive %snumber, not '%s'\n", arg.c_str(),
+               whole ? "whole " : "", args[index].c_str());
         return EXIT_USAGE;
       }
       if (arg == "--limit") {
         request->options.seconds = number;
+      } else if (arg == "--moves-budget") {
+        request->options.fewerMovesStates = static_cast<uint64_t>(number);
       } else {
         request->options.memoryBytes = static_cast<size_t>(number * 1048576);
       }
@@ -330,7 +340,8 @@ int ParseSolve(const Arguments& args, SolveRequest* request) {
 }
 
 // Prints the result block of one solve.
-void PrintSolveResult(const std::string& path, const SolveResult& result, bool moveOptimal) {
+void PrintSolveResult(const std::string& path, int boxes, const SolveResult& result,
+                      bool moveOptimal) {
   char figures[100];
   snprintf(figures, sizeof figures, "%llu states, %.1f MB, %.3f s",
            static_cast<unsigned long long>(result.states), result.peakBytes / 1048576.0,
@@ -343,6 +354,7 @@ void PrintSolveResult(const std::string& path, const SolveResult& result, bool m
                                                         : " (not proven fewest)";
       printf("%s\n", result.moves.c_str());
       printf("moves %d%s, pushes %d%s\n", result.moveCount, moves, result.pushCount, pushes);
+      printf("boxes %d, box changes %d\n", boxes, result.boxChanges);
       printf("%s\n", figures);
       break;
     }
@@ -396,7 +408,7 @@ int Solve(const Arguments& args) {
     if (terminal) {
       fprintf(stderr, "\r%60s\r", "");
     }
-    PrintSolveResult(path, result, request.options.moveOptimal);
+    PrintSolveResult(path, level->boxCount, result, request.options.moveOptimal);
     solved += result.outcome == SOLVE_SOLVED;
     noSolution += result.outcome == SOLVE_NO_SOLUTION;
     failed += result.outcome == SOLVE_GAVE_UP || result.outcome == SOLVE_UNSUPPORTED;
