@@ -183,7 +183,7 @@ class Search {
              SearchResult* result);
   // The hero's area from `start` in the boxes of `cover`; returns its
   // top-left-most anchor and fills `reach` (and `distance` when asked).
-  int Walk(int start, uint32_t* seen, uint32_t stamp, bool measure);
+  int Walk(int start, const uint16_t* boxes, uint32_t* seen, uint32_t stamp, bool measure);
   bool IsGoal(const uint16_t* key) const {
     int placed = 0;
     for (int i = 0; i < boxCount; i++) {
@@ -245,6 +245,8 @@ class Search {
   uint32_t childSeen[MODEL_CELLS] = {};
   uint32_t parentStamp = 0;
   uint32_t childStamp = 0;
+  uint32_t blocked[MODEL_CELLS] = {};  // see Walk
+  uint32_t blockedStamp = 0;
   uint16_t queue[MODEL_CELLS] = {};
   uint16_t distance[MODEL_CELLS] = {};
   std::vector<uint16_t> childKey;
@@ -313,7 +315,17 @@ int64_t Search::FindOrAdd(const uint16_t* key, bool* added) {
   return static_cast<int64_t>(records.size() - 1);
 }
 
-int Search::Walk(int start, uint32_t* seen, uint32_t stamp, bool measure) {
+int Search::Walk(int start, const uint16_t* boxes, uint32_t* seen, uint32_t stamp, bool measure) {
+  // The anchors whose bodies a box overlaps, marked once, spare the walk
+  // looking at four cells for every step.
+  blockedStamp++;
+  for (int i = 0; i < boxCount; i++) {
+    for (int row = -1; row <= 1; row++) {
+      for (int column = -1; column <= 1; column++) {
+        blocked[boxes[i] + row * MODEL_WIDTH + column] = blockedStamp;
+      }
+    }
+  }
   int head = 0;
   int tail = 0;
   int corner = start;
@@ -327,7 +339,7 @@ int Search::Walk(int start, uint32_t* seen, uint32_t stamp, bool measure) {
     corner = std::min(corner, at);
     for (int dir = 0; dir < 4; dir++) {
       const int to = at + model.offset[dir];
-      if (seen[to] != stamp && model.anchorFree[to] && PushModel::BodyBoxes(cover, to) == 0) {
+      if (seen[to] != stamp && model.anchorFree[to] && blocked[to] != blockedStamp) {
         seen[to] = stamp;
         if (measure) {
           distance[to] = static_cast<uint16_t>(distance[at] + 1);
@@ -382,7 +394,8 @@ uint32_t Search::ShortestPushes(int stepped, uint32_t lower) {
     return limits.pushBound - lower;
   }
   childStamp++;
-  childKey[boxCount] = static_cast<uint16_t>(Walk(stepped, childSeen, childStamp, false));
+  childKey[boxCount] =
+      static_cast<uint16_t>(Walk(stepped, childBoxes.data(), childSeen, childStamp, false));
   const int64_t known = pushSearch->Find(childKey.data());
   childKey[boxCount] = static_cast<uint16_t>(stepped);
   if (known >= 0 && (pushSearch->records[known].step & CLOSED) != 0) {
@@ -402,8 +415,8 @@ bool Search::Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32
     return true;
   }
   childStamp++;
-  childKey[boxCount] =
-      static_cast<uint16_t>(exact ? stepped : Walk(stepped, childSeen, childStamp, false));
+  childKey[boxCount] = static_cast<uint16_t>(
+      exact ? stepped : Walk(stepped, childBoxes.data(), childSeen, childStamp, false));
   bool added = false;
   const int64_t child = FindOrAdd(childKey.data(), &added);
   if (child < 0) {
@@ -463,7 +476,7 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
     PushModel::CoverBody(&cover, childBoxes[i], static_cast<uint8_t>(i + 1));
   }
   parentStamp++;
-  Walk(hero, parentSeen, parentStamp, exact);
+  Walk(hero, childBoxes.data(), parentSeen, parentStamp, exact);
 
   bool go = true;
   for (int i = 0; i < boxCount && go; i++) {
@@ -552,7 +565,7 @@ SearchResult Search::Run() {
   }
   const bool deadlocked = Deadlocked(model, cover, start.data(), boxCount, -1, model.hero);
   parentStamp++;
-  const int corner = Walk(model.hero, parentSeen, parentStamp, false);
+  const int corner = Walk(model.hero, start.data(), parentSeen, parentStamp, false);
   for (int i = 0; i < boxCount; i++) {
     PushModel::CoverBody(&cover, start[i], 0);
   }
