@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "solver/corral.h"
+
 namespace {
 
 // Everything kept per state besides its key.
@@ -97,13 +99,22 @@ class Search {
   // whose table says how many pushes a state may have been reached with.
   Search(const PushModel& model, SearchMode mode, const SearchLimits& limits,
          const Search* pushSearch = nullptr)
-      : model(model), mode(mode), limits(limits), bound(model), pushSearch(pushSearch) {
+      : model(model),
+        mode(mode),
+        limits(limits),
+        bound(model),
+        pushSearch(pushSearch),
+        corrals(model) {
     boxCount = static_cast<int>(model.boxes.size());
     stride = boxCount + 1;
     memoryBytes = limits.memoryBytes;
   }
 
   SearchResult Run();
+  // Pushes only into a corral where that loses no solution with the fewest
+  // pushes (see corral.cpp); for a push search whose table no later search
+  // reads.
+  bool pruneCorrals = false;
   // Lists the boxes of the states expanded, for ShortestPushes.
   void ListExpandedBoxes() {
     for (size_t i = 0; i < records.size(); i++) {
@@ -215,6 +226,8 @@ class Search {
   SearchLimits limits;
   LowerBound bound;
   const Search* pushSearch;
+  CorralRule corrals;
+  std::vector<uint8_t> corralBoxes;  // the boxes a corral leaves to push
   int boxCount;
   int stride;
   size_t memoryBytes;
@@ -451,9 +464,14 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
   }
   parentStamp++;
   Walk(hero, parentSeen, parentStamp, exact);
+  const bool fenced = pruneCorrals && corrals.Restrict(cover, childBoxes.data(), boxCount, hero,
+                                                       parentSeen, parentStamp, &corralBoxes);
 
   bool go = true;
   for (int i = 0; i < boxCount && go; i++) {
+    if (fenced && !corralBoxes[i]) {
+      continue;
+    }
     const int box = childBoxes[i];
     const uint8_t mark = static_cast<uint8_t>(i + 1);
     for (int dir = 0; dir < 4 && go; dir++) {
@@ -599,6 +617,7 @@ SearchResult Search::Run() {
 SearchResult RunSearch(const PushModel& model, SearchMode mode, const SearchLimits& limits) {
   if (mode != SEARCH_PUSHES_THEN_MOVES) {
     Search search(model, mode, limits);
+    search.pruneCorrals = mode == SEARCH_PUSHES;
     return search.Run();
   }
   Search pushSearch(model, SEARCH_PUSHES, limits);

@@ -1,0 +1,233 @@
+// corral.cpp: corral pruning of the push search, for bodies of 2 x 2 cells
+// that move by one cell.
+//
+// Take a state, its hero's area A, and a set of boxes F, the fence. "While F
+// stands" means the pushes of a solution before its first push of a box of
+// F. While F stands:
+// - the hero stays within A_F, the anchors it reaches from where it stands
+//   with only walls and F in its way: the other boxes can only shut it out
+//   of more;
+// - any other box is pushed by a hero at an anchor of A_F stepping to an
+//   anchor of A_F (the step's body overlaps that box alone, which A_F
+//   ignores), so it only ever stands on R_F, the anchors that pushes on
+//   those terms reach from the other boxes' anchors, with walls and F in
+//   the way and each other box left out.
+// Call Z the cells covered by a body anchored on A_F or R_F: no hero or box
+// outside F covers any other cell while F stands. A push's leading edge is
+// the two cells its box's body newly covers. The rule needs:
+// 1. Every box must end on a place, and a box of F, or another box that no
+//    push on the terms above ever moves, is off its place: so every
+//    solution pushes a box of F.
+// 2. Every push of a box of F that a hero in A_F could make, were the boxes
+//    outside F gone, has its leading edge outside Z, and can be made now:
+//    its pusher anchor lies in A, and the hero's body after the step
+//    overlaps no box but the pushed one. Pushes onto dead anchors are left
+//    out; no solution makes them.
+// Then take a solution s P t, with s free of pushes of F and P the first
+// push of a box of F. By 2, P can be made now. After it, s can be made as
+// it was: none of its bodies covers P's leading edge, as they all lie in Z,
+// and the cells the box left only open the way. The hero stands after P
+// next to its pusher anchor and steps back there, into A, whose bodies
+// also lie in Z. After P s the boxes stand as after s P, and the hero in the
+// same area: after s it walked to a pusher of P and stepped, a walk within
+// Z, which it can take after P s as well. So P s t is a solution with as
+// many pushes, and at this state the search need only push boxes of F.
+// With a state that holds a corral of boxes none of which can ever move,
+// rule 2 holds with no pushes at all and the state is a dead end.
+//
+// The rule reads the state alone, its boxes and its hero's area, so a state
+// expanded again for the children it held back, or reached by another
+// path, gets the same children. It holds no promise on moves: P s and s P
+// need not take as many steps, so the searches that count moves, and the
+// push search whose table guides the search for fewer moves, search every
+// push.
+//
+// The fences tried are the boxes around each corral: a 4-connected patch of
+// cells no body in A covers, no box covers and some body clear of walls
+// could cover. The one with the fewest pushes wins.
+#include "solver/corral.h"
+
+#include <algorithm>
+#include <cstring>
+
+CorralRule::CorralRule(const PushModel& model)
+    : model(model),
+      usable(MODEL_CELLS, 0),
+      heroCell(MODEL_CELLS, 0),
+      component(MODEL_CELLS, 0),
+      inFence(model.boxes.size(), 0),
+      queue(MODEL_CELLS, 0),
+      fenceArea(MODEL_CELLS, 0),
+      boxReach(MODEL_CELLS, 0) {
+  for (int anchor = 0; anchor < MODEL_CELLS; anchor++) {
+    if (model.anchorFree[anchor]) {
+      for (int cell : {anchor, anchor + 1, anchor + MODEL_WIDTH, anchor + MODEL_WIDTH + 1}) {
+        usable[cell] = 1;
+      }
+    }
+  }
+}
+
+bool CorralRule::MayBePushed(int anchor, uint8_t mark, int dir) const {
+  const int to = anchor + model.offset[dir];
+  if (!model.anchorFree[to] || model.dead[to] || !PushModel::BodyClearBut(fenceCover, to, mark)) {
+    return false;
+  }
+  for (int k = -1; k <= 1; k++) {
+    const int pusher = anchor - 2 * model.offset[dir] + k * model.side[dir];
+    const int stepped = pusher + model.offset[dir];
+    if (fenceArea[pusher] && model.anchorFree[stepped] &&
+        PushModel::BodyClearBut(fenceCover, stepped, mark)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count, int hero,
+                            const uint32_t* seen, uint32_t stamp) {
+  bool unfinished = false;
+  for (int i : fence) {
+    unfinished = unfinished || !model.isPlace[boxes[i]];
+  }
+  // A push the hero can make now that covers a cell of its own area breaks
+  // rule 2 at once; most fences fail here, before any walk.
+  const auto pushable = [&](int i, int dir) {
+    const uint8_t mark = static_cast<uint8_t>(i + 1);
+    if (!model.BoxMayMove(cover, boxes[i], mark, dir) || model.dead[boxes[i] + model.offset[dir]]) {
+      return false;
+    }
+    for (int k = -1; k <= 1; k++) {
+      const int pusher = boxes[i] - 2 * model.offset[dir] + k * model.side[dir];
+      const int stepped = pusher + model.offset[dir];
+      if (seen[pusher] == stamp && model.anchorFree[stepped] &&
+          PushModel::BodyClearBut(cover, stepped, mark)) {
+        return true;
+      }
+    }
+    return false;
+  };
+  const auto leadingEdge = [&](int anchor, int dir) {
+    const int offset = model.offset[dir];
+    return offset < 0 ? anchor + offset : anchor + 2 * offset;
+  };
+  for (int i : fence) {
+    for (int dir = 0; dir < 4; dir++) {
+      const int edge = leadingEdge(boxes[i], dir);
+      if (pushable(i, dir) && (heroCell[edge] || heroCell[edge + model.side[dir]])) {
+        return -1;
+      }
+    }
+  }
+  fenceCover = Cover();
+  for (int i : fence) {
+    PushModel::CoverBody(&fenceCover, boxes[i], static_cast<uint8_t>(i + 1));
+  }
+  std::fill(fenceArea.begin(), fenceArea.end(), 0);
+  int tail = 0;
+  queue[tail++] = static_cast<uint16_t>(hero);
+  fenceArea[hero] = 1;
+  for (int head = 0; head < tail; head++) {
+    for (int dir = 0; dir < 4; dir++) {
+      const int to = queue[head] + model.offset[dir];
+      if (!fenceArea[to] && model.anchorFree[to] && PushModel::BodyBoxes(fenceCover, to) == 0) {
+        fenceArea[to] = 1;
+        queue[tail++] = static_cast<uint16_t>(to);
+      }
+    }
+  }
+  std::fill(boxReach.begin(), boxReach.end(), 0);
+  tail = 0;
+  for (int i = 0; i < count; i++) {
+    if (!inFence[i]) {
+      bool moves = false;
+      for (int dir = 0; dir < 4; dir++) {
+        moves = moves || MayBePushed(boxes[i], 0, dir);
+      }
+      unfinished = unfinished || (!moves && !model.isPlace[boxes[i]]);
+      if (!boxReach[boxes[i]]) {
+        boxReach[boxes[i]] = 1;
+        queue[tail++] = boxes[i];
+      }
+    }
+  }
+  if (!unfinished) {
+    return -1;
+  }
+  for (int head = 0; head < tail; head++) {
+    for (int dir = 0; dir < 4; dir++) {
+      const int to = queue[head] + model.offset[dir];
+      if (!boxReach[to] && MayBePushed(queue[head], 0, dir)) {
+        boxReach[to] = 1;
+        queue[tail++] = static_cast<uint16_t>(to);
+      }
+    }
+  }
+  int pushes = 0;
+  for (int i : fence) {
+    for (int dir = 0; dir < 4; dir++) {
+      if (!MayBePushed(boxes[i], static_cast<uint8_t>(i + 1), dir)) {
+        continue;
+      }
+      const int edge = leadingEdge(boxes[i], dir);
+      if (InZone(edge) || InZone(edge + model.side[dir]) || !pushable(i, dir)) {
+        return -1;
+      }
+      pushes++;
+    }
+  }
+  return pushes;
+}
+
+bool CorralRule::Restrict(const Cover& cover, const uint16_t* boxes, int count, int hero,
+                          const uint32_t* seen, uint32_t stamp, std::vector<uint8_t>* only) {
+  if (count != model.goalCount) {
+    return false;
+  }
+  std::fill(heroCell.begin(), heroCell.end(), 0);
+  for (int anchor = 0; anchor < MODEL_CELLS; anchor++) {
+    if (seen[anchor] == stamp) {
+      for (int cell : {anchor, anchor + 1, anchor + MODEL_WIDTH, anchor + MODEL_WIDTH + 1}) {
+        heroCell[cell] = 1;
+      }
+    }
+  }
+  std::fill(component.begin(), component.end(), 0);
+  uint16_t components = 0;
+  int best = -1;
+  for (int start = 0; start < MODEL_CELLS; start++) {
+    if (!usable[start] || heroCell[start] || cover.box[start] != 0 || component[start] != 0) {
+      continue;
+    }
+    component[start] = ++components;
+    cells.assign(1, start);
+    fence.clear();
+    for (size_t head = 0; head < cells.size(); head++) {
+      for (int dir = 0; dir < 4; dir++) {
+        const int next = cells[head] + model.offset[dir];
+        const int mark = cover.box[next];
+        if (mark != 0 && !inFence[mark - 1]) {
+          inFence[mark - 1] = 1;
+          fence.push_back(mark - 1);
+        } else if (mark == 0 && usable[next] && !heroCell[next] && component[next] == 0) {
+          component[next] = components;
+          cells.push_back(next);
+        }
+      }
+    }
+    if (!fence.empty()) {
+      const int pushes = FencePushes(cover, boxes, count, hero, seen, stamp);
+      if (pushes >= 0 && (best < 0 || pushes < best)) {
+        best = pushes;
+        only->assign(count, 0);
+        for (int i : fence) {
+          (*only)[i] = 1;
+        }
+      }
+    }
+    for (int i : fence) {
+      inFence[i] = 0;
+    }
+  }
+  return best >= 0;
+}
