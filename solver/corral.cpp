@@ -54,16 +54,22 @@ CorralRule::CorralRule(const PushModel& model)
     : model(model),
       usable(MODEL_CELLS, 0),
       heroCell(MODEL_CELLS, 0),
-      component(MODEL_CELLS, 0),
-      inFence(model.boxes.size(), 0),
-      queue(MODEL_CELLS, 0),
+      corralCell(MODEL_CELLS, 0),
       fenceArea(MODEL_CELLS, 0),
-      boxReach(MODEL_CELLS, 0) {
+      boxReach(MODEL_CELLS, 0),
+      inFence(model.boxes.size(), 0),
+      queue(MODEL_CELLS, 0) {
   for (int anchor = 0; anchor < MODEL_CELLS; anchor++) {
     if (model.anchorFree[anchor]) {
+      freeAnchors.push_back(static_cast<uint16_t>(anchor));
       for (int cell : {anchor, anchor + 1, anchor + MODEL_WIDTH, anchor + MODEL_WIDTH + 1}) {
         usable[cell] = 1;
       }
+    }
+  }
+  for (int cell = 0; cell < MODEL_CELLS; cell++) {
+    if (usable[cell]) {
+      usableCells.push_back(static_cast<uint16_t>(cell));
     }
   }
 }
@@ -76,7 +82,7 @@ bool CorralRule::MayBePushed(int anchor, uint8_t mark, int dir) const {
   for (int k = -1; k <= 1; k++) {
     const int pusher = anchor - 2 * model.offset[dir] + k * model.side[dir];
     const int stepped = pusher + model.offset[dir];
-    if (fenceArea[pusher] && model.anchorFree[stepped] &&
+    if (fenceArea[pusher] == fenceStamp && model.anchorFree[stepped] &&
         PushModel::BodyClearBut(fenceCover, stepped, mark)) {
       return true;
     }
@@ -114,7 +120,8 @@ int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count
   for (int i : fence) {
     for (int dir = 0; dir < 4; dir++) {
       const int edge = leadingEdge(boxes[i], dir);
-      if (pushable(i, dir) && (heroCell[edge] || heroCell[edge + model.side[dir]])) {
+      if (pushable(i, dir) &&
+          (heroCell[edge] == callStamp || heroCell[edge + model.side[dir]] == callStamp)) {
         return -1;
       }
     }
@@ -123,20 +130,20 @@ int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count
   for (int i : fence) {
     PushModel::CoverBody(&fenceCover, boxes[i], static_cast<uint8_t>(i + 1));
   }
-  std::fill(fenceArea.begin(), fenceArea.end(), 0);
+  fenceStamp++;
   int tail = 0;
   queue[tail++] = static_cast<uint16_t>(hero);
-  fenceArea[hero] = 1;
+  fenceArea[hero] = fenceStamp;
   for (int head = 0; head < tail; head++) {
     for (int dir = 0; dir < 4; dir++) {
       const int to = queue[head] + model.offset[dir];
-      if (!fenceArea[to] && model.anchorFree[to] && PushModel::BodyBoxes(fenceCover, to) == 0) {
-        fenceArea[to] = 1;
+      if (fenceArea[to] != fenceStamp && model.anchorFree[to] &&
+          PushModel::BodyBoxes(fenceCover, to) == 0) {
+        fenceArea[to] = fenceStamp;
         queue[tail++] = static_cast<uint16_t>(to);
       }
     }
   }
-  std::fill(boxReach.begin(), boxReach.end(), 0);
   tail = 0;
   for (int i = 0; i < count; i++) {
     if (!inFence[i]) {
@@ -145,8 +152,8 @@ int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count
         moves = moves || MayBePushed(boxes[i], 0, dir);
       }
       unfinished = unfinished || (!moves && !model.isPlace[boxes[i]]);
-      if (!boxReach[boxes[i]]) {
-        boxReach[boxes[i]] = 1;
+      if (boxReach[boxes[i]] != fenceStamp) {
+        boxReach[boxes[i]] = fenceStamp;
         queue[tail++] = boxes[i];
       }
     }
@@ -157,8 +164,8 @@ int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count
   for (int head = 0; head < tail; head++) {
     for (int dir = 0; dir < 4; dir++) {
       const int to = queue[head] + model.offset[dir];
-      if (!boxReach[to] && MayBePushed(queue[head], 0, dir)) {
-        boxReach[to] = 1;
+      if (boxReach[to] != fenceStamp && MayBePushed(queue[head], 0, dir)) {
+        boxReach[to] = fenceStamp;
         queue[tail++] = static_cast<uint16_t>(to);
       }
     }
@@ -184,22 +191,37 @@ bool CorralRule::Restrict(const Cover& cover, const uint16_t* boxes, int count, 
   if (count != model.goalCount) {
     return false;
   }
-  std::fill(heroCell.begin(), heroCell.end(), 0);
-  for (int anchor = 0; anchor < MODEL_CELLS; anchor++) {
+  callStamp++;
+  for (int anchor : freeAnchors) {
     if (seen[anchor] == stamp) {
       for (int cell : {anchor, anchor + 1, anchor + MODEL_WIDTH, anchor + MODEL_WIDTH + 1}) {
-        heroCell[cell] = 1;
+        heroCell[cell] = callStamp;
       }
     }
   }
-  std::fill(component.begin(), component.end(), 0);
-  uint16_t components = 0;
   int best = -1;
-  for (int start = 0; start < MODEL_CELLS; start++) {
-    if (!usable[start] || heroCell[start] || cover.box[start] != 0 || component[start] != 0) {
+  int fenced = 0;  // corrals with a fence
+  allFences.clear();
+  const auto tryFence = [&]() {
+    const int pushes = FencePushes(cover, boxes, count, hero, seen, stamp);
+    if (pushes >= 0 && (best < 0 || pushes < best)) {
+      best = pushes;
+      only->assign(count, 0);
+      for (int i : fence) {
+        (*only)[i] = 1;
+      }
+    }
+  };
+  // A cell of a corral: one some body could cover, that no box covers and
+  // no body of the hero's area.
+  const auto open = [&](int cell) {
+    return cover.box[cell] == 0 && heroCell[cell] != callStamp && corralCell[cell] != callStamp;
+  };
+  for (int start : usableCells) {
+    if (!open(start)) {
       continue;
     }
-    component[start] = ++components;
+    corralCell[start] = callStamp;
     cells.assign(1, start);
     fence.clear();
     for (size_t head = 0; head < cells.size(); head++) {
@@ -209,22 +231,31 @@ bool CorralRule::Restrict(const Cover& cover, const uint16_t* boxes, int count, 
         if (mark != 0 && !inFence[mark - 1]) {
           inFence[mark - 1] = 1;
           fence.push_back(mark - 1);
-        } else if (mark == 0 && usable[next] && !heroCell[next] && component[next] == 0) {
-          component[next] = components;
+        } else if (usable[next] && open(next)) {
+          corralCell[next] = callStamp;
           cells.push_back(next);
         }
       }
     }
     if (!fence.empty()) {
-      const int pushes = FencePushes(cover, boxes, count, hero, seen, stamp);
-      if (pushes >= 0 && (best < 0 || pushes < best)) {
-        best = pushes;
-        only->assign(count, 0);
-        for (int i : fence) {
-          (*only)[i] = 1;
-        }
+      fenced++;
+      tryFence();
+    }
+    for (int i : fence) {
+      inFence[i] = 0;
+      if (std::find(allFences.begin(), allFences.end(), i) == allFences.end()) {
+        allFences.push_back(i);
       }
     }
+  }
+  // A box pushed out of one corral into another breaks the rule for each,
+  // but not for both together.
+  if (fenced > 1 && best < 0) {
+    fence.swap(allFences);
+    for (int i : fence) {
+      inFence[i] = 1;
+    }
+    tryFence();
     for (int i : fence) {
       inFence[i] = 0;
     }

@@ -31,7 +31,7 @@ class CorralRule {
   // fence stands.
   bool InZone(int cell) const {
     for (int anchor : {cell, cell - 1, cell - MODEL_WIDTH, cell - MODEL_WIDTH - 1}) {
-      if (fenceArea[anchor] || boxReach[anchor]) {
+      if (fenceArea[anchor] == fenceStamp || boxReach[anchor] == fenceStamp) {
         return true;
       }
     }
@@ -39,14 +39,20 @@ class CorralRule {
   }
 
   const PushModel& model;
-  std::vector<uint8_t> usable;      // cells some body clear of walls covers
-  std::vector<uint8_t> heroCell;    // cells the hero's body covers in its area
-  std::vector<uint16_t> component;  // per cell: the corral it belongs to, 0 for none
-  std::vector<uint8_t> inFence;     // per box
-  std::vector<int> fence;           // the boxes of the corral being tried
-  std::vector<int> cells;           // the cells of that corral
+  std::vector<uint16_t> freeAnchors;  // anchors whose body is clear of walls
+  std::vector<uint8_t> usable;        // the cells the bodies of those cover
+  std::vector<uint16_t> usableCells;  // and a list of them
+  // Arrays marked with a stamp, so that nothing needs clearing: per call
+  // the cells the hero's body covers in its area and the cells of the
+  // corrals found; per fence the anchors the hero reaches with only walls
+  // and the fence in its way, and those a box outside the fence may reach.
+  std::vector<uint32_t> heroCell, corralCell, fenceArea, boxReach;
+  uint32_t callStamp = 0;
+  uint32_t fenceStamp = 0;
+  std::vector<uint8_t> inFence;  // per box
+  std::vector<int> fence;        // the boxes of the corral being tried
+  std::vector<int> allFences;    // the boxes of every corral
+  std::vector<int> cells;        // the cells of that corral
   std::vector<uint16_t> queue;
-  Cover fenceCover;                // the fence's boxes alone
-  std::vector<uint8_t> fenceArea;  // anchors the hero reaches with only walls and the fence
-  std::vector<uint8_t> boxReach;   // anchors a box outside the fence may reach
+  Cover fenceCover;  // the fence's boxes alone
 };

@@ -10,6 +10,7 @@
 #include <random>
 #include <set>
 
+#include "board/levelread.h"
 #include "board/replay.h"
 #include "solver/model.h"
 #include "tests/solver_levels.h"
@@ -189,6 +190,52 @@ TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
   }
   EXPECT_LT(unsolvable, 40 - 7);
   EXPECT_GT(unsolvable, 20);
+  // Narrow rooms, where a box often shuts off a corral: the push search
+  // alone searches only its pushes then.
+  SolverOptions pushesAlone;
+  pushesAlone.fewestMoves = false;
+  for (int round = 0; round < 30; round++) {
+    SCOPED_TRACE("narrow round " + std::to_string(round));
+    RandomLevel(&random, level.get(), 10 + round % 2 * 2, 6, 2, true);
+    const SolveResult result = SolveLevel(*level, pushesAlone);
+    EXPECT_EQ(result.outcome == SOLVE_SOLVED ? result.pushCount : -1,
+              ReferenceCost(*level, false).first);
+  }
+}
+
+// The push search alone pushes only the boxes around a corral when that
+// loses no solution with the fewest pushes (solver/corral.cpp); pack levels
+// where bolder rules lose one or make it longer keep their proven fewest.
+TEST(SolverTest, PushSearchAloneKeepsTheFewestPushesWhenCorralsCutIt) {
+  SolverOptions pushesAlone;
+  pushesAlone.fewestMoves = false;
+  // Three boxes must pass a doorway into the room of places, the first of
+  // them standing in it: until it goes through, the rest wait.
+  auto level = std::make_unique<CLevel>();
+  PictureLevel(level.get(),
+               "#.#.#.#.#.#.#.#.#.#.#.|....................|#.......#...........#.|"
+               "....................|#.@.....#...o.o.o...#.|....................|"
+               "#...$.$.$...........#.|....................|#...$...#...o.......#.|"
+               "....................|#.......#...........#.|....................|"
+               "#.#.#.#.#.#.#.#.#.#.#.");
+  SolveResult result = SolveLevel(*level, pushesAlone);
+  EXPECT_EQ(result.pushCount, 48);
+  EXPECT_TRUE(result.pushOptimal);
+  EXPECT_LT(result.states, 7000u);  // 10,499 searching every push
+  const struct {
+    const char* name;
+    int pushes;
+  } cases[] = {{"crooked", 21}, {"twinrooms", 25}, {"gallery", 26}, {"busyfloor", 26}};
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.name);
+    std::string error;
+    ASSERT_TRUE(
+        ReadLevelFile("level/source/" + std::string(test.name) + ".txt", level.get(), &error))
+        << error;
+    result = SolveLevel(*level, pushesAlone);
+    EXPECT_EQ(std::make_pair(result.outcome, result.pushCount),
+              std::make_pair(SOLVE_SOLVED, test.pushes));
+  }
 }
 
 TEST(SolverTest, ReplayChecksEveryLetterAgainstTheBoard) {
