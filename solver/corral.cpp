@@ -16,8 +16,10 @@
 // outside F covers any other cell while F stands. A push's leading edge is
 // the two cells its box's body newly covers. The rule needs:
 // 1. Every box must end on a place, and a box of F, or another box that no
-//    push on the terms above ever moves, is off its place: so every
-//    solution pushes a box of F.
+//    push on the terms above ever moves, is off its place; or there are as
+//    many places as boxes, so that each must be filled, and a place that no
+//    box of F stands on lies outside R_F. So every solution pushes a box of
+//    F.
 // 2. Every push of a box of F that a hero in A_F could make, were the boxes
 //    outside F gone, has its leading edge outside Z, and can be made now:
 //    its pusher anchor lies in A, and the hero's body after the step
@@ -158,9 +160,6 @@ int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count
       }
     }
   }
-  if (!unfinished) {
-    return -1;
-  }
   for (int head = 0; head < tail; head++) {
     for (int dir = 0; dir < 4; dir++) {
       const int to = queue[head] + model.offset[dir];
@@ -169,6 +168,20 @@ int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count
         queue[tail++] = static_cast<uint16_t>(to);
       }
     }
+  }
+  // With as many places as boxes every place must be filled, and a place
+  // that no box outside the fence reaches needs a box of the fence.
+  if (static_cast<int>(model.places.size()) == count) {
+    for (int place : model.places) {
+      bool filled = boxReach[place] == fenceStamp;
+      for (int i : fence) {
+        filled = filled || boxes[i] == place;
+      }
+      unfinished = unfinished || !filled;
+    }
+  }
+  if (!unfinished) {
+    return -1;
   }
   int pushes = 0;
   for (int i : fence) {
