@@ -60,6 +60,8 @@ CorralRule::CorralRule(const PushModel& model)
       fenceArea(MODEL_CELLS, 0),
       boxReach(MODEL_CELLS, 0),
       inFence(model.boxes.size(), 0),
+      pushableNow(model.boxes.size(), 0),
+      fenceable(model.boxes.size(), 0),
       queue(MODEL_CELLS, 0) {
   for (int anchor = 0; anchor < MODEL_CELLS; anchor++) {
     if (model.anchorFree[anchor]) {
@@ -92,40 +94,14 @@ bool CorralRule::MayBePushed(int anchor, uint8_t mark, int dir) const {
   return false;
 }
 
-int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count, int hero,
-                            const uint32_t* seen, uint32_t stamp) {
+int CorralRule::FencePushes(const uint16_t* boxes, int count, int hero) {
   bool unfinished = false;
   for (int i : fence) {
     unfinished = unfinished || !model.isPlace[boxes[i]];
   }
-  // A push the hero can make now that covers a cell of its own area breaks
-  // rule 2 at once; most fences fail here, before any walk.
-  const auto pushable = [&](int i, int dir) {
-    const uint8_t mark = static_cast<uint8_t>(i + 1);
-    if (!model.BoxMayMove(cover, boxes[i], mark, dir) || model.dead[boxes[i] + model.offset[dir]]) {
-      return false;
-    }
-    for (int k = -1; k <= 1; k++) {
-      const int pusher = boxes[i] - 2 * model.offset[dir] + k * model.side[dir];
-      const int stepped = pusher + model.offset[dir];
-      if (seen[pusher] == stamp && model.anchorFree[stepped] &&
-          PushModel::BodyClearBut(cover, stepped, mark)) {
-        return true;
-      }
-    }
-    return false;
-  };
-  const auto leadingEdge = [&](int anchor, int dir) {
-    const int offset = model.offset[dir];
-    return offset < 0 ? anchor + offset : anchor + 2 * offset;
-  };
   for (int i : fence) {
-    for (int dir = 0; dir < 4; dir++) {
-      const int edge = leadingEdge(boxes[i], dir);
-      if (pushable(i, dir) &&
-          (heroCell[edge] == callStamp || heroCell[edge + model.side[dir]] == callStamp)) {
-        return -1;
-      }
+    if (!fenceable[i]) {
+      return -1;
     }
   }
   fenceCover = Cover();
@@ -189,8 +165,8 @@ int CorralRule::FencePushes(const Cover& cover, const uint16_t* boxes, int count
       if (!MayBePushed(boxes[i], static_cast<uint8_t>(i + 1), dir)) {
         continue;
       }
-      const int edge = leadingEdge(boxes[i], dir);
-      if (InZone(edge) || InZone(edge + model.side[dir]) || !pushable(i, dir)) {
+      const int edge = LeadingEdge(boxes[i], dir);
+      if (InZone(edge) || InZone(edge + model.side[dir]) || (pushableNow[i] & 1 << dir) == 0) {
         return -1;
       }
       pushes++;
@@ -212,11 +188,43 @@ bool CorralRule::Restrict(const Cover& cover, const uint16_t* boxes, int count, 
       }
     }
   }
+  // The pushes the hero can make now, and the boxes that may fence a
+  // corral: a push that covers a cell of the hero's own area breaks rule 2.
+  bool anyFenceable = false;
+  for (int i = 0; i < count; i++) {
+    const uint8_t mark = static_cast<uint8_t>(i + 1);
+    pushableNow[i] = 0;
+    fenceable[i] = 1;
+    for (int dir = 0; dir < 4; dir++) {
+      if (!model.BoxMayMove(cover, boxes[i], mark, dir) ||
+          model.dead[boxes[i] + model.offset[dir]]) {
+        continue;
+      }
+      for (int k = -1; k <= 1; k++) {
+        const int pusher = boxes[i] - 2 * model.offset[dir] + k * model.side[dir];
+        const int stepped = pusher + model.offset[dir];
+        if (seen[pusher] == stamp && model.anchorFree[stepped] &&
+            PushModel::BodyClearBut(cover, stepped, mark)) {
+          pushableNow[i] |= static_cast<uint8_t>(1 << dir);
+          break;
+        }
+      }
+      const int edge = LeadingEdge(boxes[i], dir);
+      if ((pushableNow[i] & 1 << dir) != 0 &&
+          (heroCell[edge] == callStamp || heroCell[edge + model.side[dir]] == callStamp)) {
+        fenceable[i] = 0;
+      }
+    }
+    anyFenceable = anyFenceable || fenceable[i];
+  }
+  if (!anyFenceable) {
+    return false;
+  }
   int best = -1;
   int fenced = 0;  // corrals with a fence
   allFences.clear();
   const auto tryFence = [&]() {
-    const int pushes = FencePushes(cover, boxes, count, hero, seen, stamp);
+    const int pushes = FencePushes(boxes, count, hero);
     if (pushes >= 0 && (best < 0 || pushes < best)) {
       best = pushes;
       only->assign(count, 0);
@@ -230,34 +238,46 @@ bool CorralRule::Restrict(const Cover& cover, const uint16_t* boxes, int count, 
   const auto open = [&](int cell) {
     return cover.box[cell] == 0 && heroCell[cell] != callStamp && corralCell[cell] != callStamp;
   };
-  for (int start : usableCells) {
-    if (!open(start)) {
+  // Every box of a fence must be one that may fence, so the corrals are
+  // sought from the cells around those.
+  for (int seed = 0; seed < count; seed++) {
+    if (!fenceable[seed]) {
       continue;
     }
-    corralCell[start] = callStamp;
-    cells.assign(1, start);
-    fence.clear();
-    for (size_t head = 0; head < cells.size(); head++) {
-      for (int dir = 0; dir < 4; dir++) {
-        const int next = cells[head] + model.offset[dir];
-        const int mark = cover.box[next];
-        if (mark != 0 && !inFence[mark - 1]) {
-          inFence[mark - 1] = 1;
-          fence.push_back(mark - 1);
-        } else if (usable[next] && open(next)) {
-          corralCell[next] = callStamp;
-          cells.push_back(next);
+    const int anchor = boxes[seed];
+    for (int start : {anchor - MODEL_WIDTH, anchor - MODEL_WIDTH + 1, anchor + 2 * MODEL_WIDTH,
+                      anchor + 2 * MODEL_WIDTH + 1, anchor - 1, anchor + MODEL_WIDTH - 1,
+                      anchor + 2, anchor + MODEL_WIDTH + 2}) {
+      if (!usable[start] || !open(start)) {
+        continue;
+      }
+      corralCell[start] = callStamp;
+      cells.assign(1, start);
+      fence.clear();
+      bool fails = false;
+      for (size_t head = 0; head < cells.size(); head++) {
+        for (int dir = 0; dir < 4; dir++) {
+          const int next = cells[head] + model.offset[dir];
+          const int mark = cover.box[next];
+          if (mark != 0 && !inFence[mark - 1]) {
+            inFence[mark - 1] = 1;
+            fence.push_back(mark - 1);
+            fails = fails || !fenceable[mark - 1];
+          } else if (usable[next] && open(next)) {
+            corralCell[next] = callStamp;
+            cells.push_back(next);
+          }
         }
       }
-    }
-    if (!fence.empty()) {
-      fenced++;
-      tryFence();
-    }
-    for (int i : fence) {
-      inFence[i] = 0;
-      if (std::find(allFences.begin(), allFences.end(), i) == allFences.end()) {
-        allFences.push_back(i);
+      if (!fails) {
+        fenced++;
+        tryFence();
+      }
+      for (int i : fence) {
+        inFence[i] = 0;
+        if (!fails && std::find(allFences.begin(), allFences.end(), i) == allFences.end()) {
+          allFences.push_back(i);
+        }
       }
     }
   }

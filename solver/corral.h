@@ -22,11 +22,16 @@ class CorralRule {
   // The number of pushes of the boundary boxes in `fence`, all of which
   // must go into the corral and be open to the hero now; -1 when the rule
   // does not hold for them.
-  int FencePushes(const Cover& cover, const uint16_t* boxes, int count, int hero,
-                  const uint32_t* seen, uint32_t stamp);
+  int FencePushes(const uint16_t* boxes, int count, int hero);
   // True when box `mark` at `anchor` could ever be pushed in `dir` while the
   // fence stands, by a hero anywhere in `fenceArea`.
   bool MayBePushed(int anchor, uint8_t mark, int dir) const;
+  // The first of the two cells a push of the box at `anchor` in `dir`
+  // newly covers; the other lies `side[dir]` on.
+  int LeadingEdge(int anchor, int dir) const {
+    const int offset = model.offset[dir];
+    return offset < 0 ? anchor + offset : anchor + 2 * offset;
+  }
   // True when a hero or a box outside the fence may cover `cell` while the
   // fence stands.
   bool InZone(int cell) const {
@@ -49,10 +54,12 @@ class CorralRule {
   std::vector<uint32_t> heroCell, corralCell, fenceArea, boxReach;
   uint32_t callStamp = 0;
   uint32_t fenceStamp = 0;
-  std::vector<uint8_t> inFence;  // per box
-  std::vector<int> fence;        // the boxes of the corral being tried
-  std::vector<int> allFences;    // the boxes of every corral
-  std::vector<int> cells;        // the cells of that corral
+  std::vector<uint8_t> inFence;      // per box
+  std::vector<uint8_t> pushableNow;  // per box a bit for each way it can be pushed now
+  std::vector<uint8_t> fenceable;    // per box: no push now covers the hero's area
+  std::vector<int> fence;            // the boxes of the corral being tried
+  std::vector<int> allFences;        // the boxes of every corral
+  std::vector<int> cells;            // the cells of that corral
   std::vector<uint16_t> queue;
   Cover fenceCover;  // the fence's boxes alone
 };
