@@ -45,12 +45,15 @@
 // push.
 //
 // The fences tried are the boxes around each corral: a 4-connected patch of
-// cells no body in A covers, no box covers and some body clear of walls
-// could cover. The one with the fewest pushes wins.
+// cells that no body in A covers, no box covers and some body clear of
+// walls could cover; and, when none of those holds, the boxes around all of
+// them together. The fence with the fewest pushes wins. Rule 2 fails at
+// once for a fence with a box that the hero can push now onto a cell of its
+// own area, which lies in Z; so corrals are sought only next to the other
+// boxes, and most states are done with before any walk.
 #include "solver/corral.h"
 
 #include <algorithm>
-#include <cstring>
 
 CorralRule::CorralRule(const PushModel& model)
     : model(model),
@@ -69,11 +72,6 @@ CorralRule::CorralRule(const PushModel& model)
       for (int cell : {anchor, anchor + 1, anchor + MODEL_WIDTH, anchor + MODEL_WIDTH + 1}) {
         usable[cell] = 1;
       }
-    }
-  }
-  for (int cell = 0; cell < MODEL_CELLS; cell++) {
-    if (usable[cell]) {
-      usableCells.push_back(static_cast<uint16_t>(cell));
     }
   }
 }
@@ -98,11 +96,6 @@ int CorralRule::FencePushes(const uint16_t* boxes, int count, int hero) {
   bool unfinished = false;
   for (int i : fence) {
     unfinished = unfinished || !model.isPlace[boxes[i]];
-  }
-  for (int i : fence) {
-    if (!fenceable[i]) {
-      return -1;
-    }
   }
   fenceCover = Cover();
   for (int i : fence) {

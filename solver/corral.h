@@ -46,7 +46,6 @@ class CorralRule {
   const PushModel& model;
   std::vector<uint16_t> freeAnchors;  // anchors whose body is clear of walls
   std::vector<uint8_t> usable;        // the cells the bodies of those cover
-  std::vector<uint16_t> usableCells;  // and a list of them
   // Arrays marked with a stamp, so that nothing needs clearing: per call
   // the cells the hero's body covers in its area and the cells of the
   // corrals found; per fence the anchors the hero reaches with only walls
