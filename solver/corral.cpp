@@ -58,7 +58,6 @@
 CorralRule::CorralRule(const PushModel& model)
     : model(model),
       usable(MODEL_CELLS, 0),
-      heroCell(MODEL_CELLS, 0),
       corralCell(MODEL_CELLS, 0),
       fenceArea(MODEL_CELLS, 0),
       boxReach(MODEL_CELLS, 0),
@@ -68,7 +67,6 @@ CorralRule::CorralRule(const PushModel& model)
       queue(MODEL_CELLS, 0) {
   for (int anchor = 0; anchor < MODEL_CELLS; anchor++) {
     if (model.anchorFree[anchor]) {
-      freeAnchors.push_back(static_cast<uint16_t>(anchor));
       for (int cell : {anchor, anchor + 1, anchor + MODEL_WIDTH, anchor + MODEL_WIDTH + 1}) {
         usable[cell] = 1;
       }
@@ -115,6 +113,12 @@ int CorralRule::FencePushes(const uint16_t* boxes, int count, int hero) {
       }
     }
   }
+  // Before the boxes' walk no anchor is marked in boxReach with this
+  // stamp, so this tries rule 2 on the hero's part of Z alone, where most
+  // fences that get this far fail.
+  if (IntoCorral(boxes) < 0) {
+    return -1;
+  }
   tail = 0;
   for (int i = 0; i < count; i++) {
     if (!inFence[i]) {
@@ -152,6 +156,10 @@ int CorralRule::FencePushes(const uint16_t* boxes, int count, int hero) {
   if (!unfinished) {
     return -1;
   }
+  return IntoCorral(boxes);
+}
+
+int CorralRule::IntoCorral(const uint16_t* boxes) const {
   int pushes = 0;
   for (int i : fence) {
     for (int dir = 0; dir < 4; dir++) {
@@ -174,13 +182,11 @@ bool CorralRule::Restrict(const Cover& cover, const uint16_t* boxes, int count, 
     return false;
   }
   callStamp++;
-  for (int anchor : freeAnchors) {
-    if (seen[anchor] == stamp) {
-      for (int cell : {anchor, anchor + 1, anchor + MODEL_WIDTH, anchor + MODEL_WIDTH + 1}) {
-        heroCell[cell] = callStamp;
-      }
-    }
-  }
+  // True when the hero's body covers `cell` somewhere in its area.
+  const auto heroCell = [seen, stamp](int cell) {
+    return seen[cell] == stamp || seen[cell - 1] == stamp || seen[cell - MODEL_WIDTH] == stamp ||
+           seen[cell - MODEL_WIDTH - 1] == stamp;
+  };
   // The pushes the hero can make now, and the boxes that may fence a
   // corral: a push that covers a cell of the hero's own area breaks rule 2.
   bool anyFenceable = false;
@@ -204,7 +210,7 @@ bool CorralRule::Restrict(const Cover& cover, const uint16_t* boxes, int count, 
       }
       const int edge = LeadingEdge(boxes[i], dir);
       if ((pushableNow[i] & 1 << dir) != 0 &&
-          (heroCell[edge] == callStamp || heroCell[edge + model.side[dir]] == callStamp)) {
+          (heroCell(edge) || heroCell(edge + model.side[dir]))) {
         fenceable[i] = 0;
       }
     }
@@ -229,7 +235,7 @@ bool CorralRule::Restrict(const Cover& cover, const uint16_t* boxes, int count, 
   // A cell of a corral: one some body could cover, that no box covers and
   // no body of the hero's area.
   const auto open = [&](int cell) {
-    return cover.box[cell] == 0 && heroCell[cell] != callStamp && corralCell[cell] != callStamp;
+    return cover.box[cell] == 0 && corralCell[cell] != callStamp && !heroCell(cell);
   };
   // Every box of a fence must be one that may fence, so the corrals are
   // sought from the cells around those.

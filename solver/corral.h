@@ -23,6 +23,9 @@ class CorralRule {
   // must go into the corral and be open to the hero now; -1 when the rule
   // does not hold for them.
   int FencePushes(const uint16_t* boxes, int count, int hero);
+  // The pushes of the fence's boxes by rule 2, with Z as far as it is
+  // marked; -1 when one breaks the rule.
+  int IntoCorral(const uint16_t* boxes) const;
   // True when box `mark` at `anchor` could ever be pushed in `dir` while the
   // fence stands, by a hero anywhere in `fenceArea`.
   bool MayBePushed(int anchor, uint8_t mark, int dir) const;
@@ -44,13 +47,12 @@ class CorralRule {
   }
 
   const PushModel& model;
-  std::vector<uint16_t> freeAnchors;  // anchors whose body is clear of walls
-  std::vector<uint8_t> usable;        // the cells the bodies of those cover
+  std::vector<uint8_t> usable;  // cells that a body clear of walls covers
   // Arrays marked with a stamp, so that nothing needs clearing: per call
-  // the cells the hero's body covers in its area and the cells of the
-  // corrals found; per fence the anchors the hero reaches with only walls
-  // and the fence in its way, and those a box outside the fence may reach.
-  std::vector<uint32_t> heroCell, corralCell, fenceArea, boxReach;
+  // the cells of the corrals found; per fence the anchors the hero reaches
+  // with only walls and the fence in its way, and those a box outside the
+  // fence may reach.
+  std::vector<uint32_t> corralCell, fenceArea, boxReach;
   uint32_t callStamp = 0;
   uint32_t fenceStamp = 0;
   std::vector<uint8_t> inFence;      // per box
