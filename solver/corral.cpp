@@ -17,16 +17,17 @@
 // the two cells its box's body newly covers. The rule needs:
 // 1. Every box must end on a place, and a box of F, or another box that no
 //    push on the terms above ever moves, is off its place; or there are as
-//    many places as boxes, so that each must be filled, and a place that no
-//    box of F stands on lies outside R_F. So every solution pushes a box of
-//    F.
+//    many places as boxes, so that each must be filled, and some place
+//    that no box of F stands on lies outside R_F. So every solution pushes
+//    a box of F.
 // 2. Every push of a box of F that a hero in A_F could make, were the boxes
 //    outside F gone, has its leading edge outside Z, and can be made now:
 //    its pusher anchor lies in A, and the hero's body after the step
 //    overlaps no box but the pushed one. Pushes onto dead anchors are left
 //    out; no solution makes them.
 // Then take a solution s P t, with s free of pushes of F and P the first
-// push of a box of F. By 2, P can be made now. After it, s can be made as
+// push of a box of F. By 2, P can be made now: its leading edge is clear of
+// the boxes outside F, which lie in Z, and of F. After it, s can be made as
 // it was: none of its bodies covers P's leading edge, as they all lie in Z,
 // and the cells the box left only open the way. The hero stands after P
 // next to its pusher anchor and steps back there, into A, whose bodies
@@ -34,8 +35,8 @@
 // same area: after s it walked to a pusher of P and stepped, a walk within
 // Z, which it can take after P s as well. So P s t is a solution with as
 // many pushes, and at this state the search need only push boxes of F.
-// With a state that holds a corral of boxes none of which can ever move,
-// rule 2 holds with no pushes at all and the state is a dead end.
+// When rule 1 holds and no box of F can ever be pushed, rule 2 holds with
+// no pushes at all, and the state is a dead end.
 //
 // The rule reads the state alone, its boxes and its hero's area, so a state
 // expanded again for the children it held back, or reached by another
