@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include "solver/corral.h"
+
 namespace {
 
 // Everything kept per state besides its key.
@@ -103,7 +105,12 @@ class Search {
   // whose table says how many pushes a state may have been reached with.
   Search(const PushModel& model, SearchMode mode, const SearchLimits& limits,
          const Search* pushSearch = nullptr)
-      : model(model), mode(mode), limits(limits), bound(model), pushSearch(pushSearch) {
+      : model(model),
+        mode(mode),
+        limits(limits),
+        bound(model),
+        pushSearch(pushSearch),
+        corrals(model) {
     boxCount = static_cast<int>(model.boxes.size());
     stride = boxCount + 1;
     memoryBytes = limits.memoryBytes;
@@ -113,6 +120,10 @@ class Search {
   }
 
   SearchResult Run();
+  // Pushes only into a corral where that loses no solution with the fewest
+  // pushes (see corral.cpp); for a push search whose table no later search
+  // reads.
+  bool pruneCorrals = false;
   // Lists the boxes of the states expanded, for ShortestPushes.
   void ListExpandedBoxes() {
     for (size_t i = 0; i < records.size(); i++) {
@@ -225,6 +236,8 @@ class Search {
   LowerBound bound;
   std::unique_ptr<WalkBound> walkBound;  // for the searches that count moves
   const Search* pushSearch;
+  CorralRule corrals;
+  std::vector<uint8_t> corralBoxes;  // the boxes a corral leaves to push
   int boxCount;
   int stride;
   size_t memoryBytes;
@@ -477,9 +490,14 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
   }
   parentStamp++;
   Walk(hero, childBoxes.data(), parentSeen, parentStamp, exact);
+  const bool fenced = pruneCorrals && corrals.Restrict(cover, childBoxes.data(), boxCount, hero,
+                                                       parentSeen, parentStamp, &corralBoxes);
 
   bool go = true;
   for (int i = 0; i < boxCount && go; i++) {
+    if (fenced && !corralBoxes[i]) {
+      continue;
+    }
     const int box = childBoxes[i];
     const uint8_t mark = static_cast<uint8_t>(i + 1);
     for (int dir = 0; dir < 4 && go; dir++) {
@@ -628,6 +646,7 @@ SearchResult Search::Run() {
 SearchResult RunSearch(const PushModel& model, SearchMode mode, const SearchLimits& limits) {
   if (mode != SEARCH_PUSHES_THEN_MOVES) {
     Search search(model, mode, limits);
+    search.pruneCorrals = mode == SEARCH_PUSHES;
     return search.Run();
   }
   Search pushSearch(model, SEARCH_PUSHES, limits);

@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 
+#include "board/levelread.h"
 #include "board/replay.h"
 #include "solver/model.h"
 #include "solver/search.h"
@@ -207,6 +208,58 @@ TEST(SolverTest, MatchesAPlainSearchOnSmallRandomLevels) {
   EXPECT_GE(unsolvable, 8);
   EXPECT_LE(unsolvable, 20);
   EXPECT_GE(exact, 15);
+}
+
+// The push search alone pushes only the boxes around a corral when that
+// loses no solution with the fewest pushes (solver/corral.cpp); pack levels
+// where bolder rules lose one or make it longer keep their proven fewest.
+TEST(SolverTest, PushSearchAloneKeepsTheFewestPushesWhenCorralsCutIt) {
+  SolverOptions pushesAlone;
+  pushesAlone.fewestMoves = false;
+  // Three boxes must pass a doorway into the room of places, the first of
+  // them standing in it: until it goes through, the rest wait.
+  auto level = std::make_unique<CLevel>();
+  PictureLevel(level.get(),
+               "#.#.#.#.#.#.#.#.#.#.#.|....................|#.......#...........#.|"
+               "....................|#.@.....#...o.o.o...#.|....................|"
+               "#...$.$.$...........#.|....................|#...$...#...o.......#.|"
+               "....................|#.......#...........#.|....................|"
+               "#.#.#.#.#.#.#.#.#.#.#.");
+  SolveResult result = SolveLevel(*level, pushesAlone);
+  EXPECT_EQ(result.pushCount, 48);
+  EXPECT_TRUE(result.pushOptimal);
+  EXPECT_LT(result.states, 7000u);  // 10,499 searching every push
+  // Only one box of two must rest on a place: the one in the doorway may
+  // stay where it is.
+  PictureLevel(level.get(),
+               "#.#.#.#.#.#.#.#.#.#.#.|....................|#.......#...........#.|"
+               "....................|#.@.....#...........#.|....................|"
+               "#...$.o.$...........#.|....................|#.......#...........#.|"
+               "....................|#.......#...........#.|....................|"
+               "#.#.#.#.#.#.#.#.#.#.#.");
+  level->boxCount = 1;
+  EXPECT_EQ(SolveLevel(*level, pushesAlone).pushCount, 2);
+  const struct {
+    const char* name;
+    int pushes;
+  } cases[] = {{"crooked", 21}, {"twinrooms", 25}, {"gallery", 26}, {"busyfloor", 26}};
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.name);
+    std::string error;
+    ASSERT_TRUE(
+        ReadLevelFile("level/source/" + std::string(test.name) + ".txt", level.get(), &error))
+        << error;
+    result = SolveLevel(*level, pushesAlone);
+    EXPECT_EQ(std::make_pair(result.outcome, result.pushCount),
+              std::make_pair(SOLVE_SOLVED, test.pushes));
+  }
+  // The fewest moves for the fewest pushes need every push searched: with
+  // corrals cut, this level would take 74 moves.
+  std::string error;
+  ASSERT_TRUE(ReadLevelFile("level/source/narrowgap.txt", level.get(), &error)) << error;
+  result = SolveLevel(*level, SolverOptions());
+  EXPECT_EQ(std::make_pair(result.pushCount, result.moveCount), std::make_pair(31, 72));
+  EXPECT_TRUE(result.fewestMovesForPushes);
 }
 
 TEST(SolverTest, ReplayChecksEveryLetterAgainstTheBoard) {
