@@ -59,6 +59,10 @@ boxes 2, box changes 1" sed -n 2,3p "$tmp/solved"
 grep -q "^moves [0-9]* (not proven fewest), pushes 26 (proven fewest)$" "$tmp/solved"
 "$tool" solve level/standart/nook.lev --moves-budget 100000 >"$tmp/solved"
 expect 0 "moves 64 (fewest for these pushes), pushes 26 (proven fewest)" sed -n 2p "$tmp/solved"
+"$tool" solve level/standart/nook.lev --pushes >"$tmp/solved"
+grep -q "^moves [0-9]* (not proven fewest), pushes 26 (proven fewest)$" "$tmp/solved"
+expect 2 "ERROR velm2-level: solve: --moves and --pushes ask for different searches" \
+  "$tool" solve level/standart/nook.lev --pushes --moves
 expect 2 "ERROR velm2-level: solve: --moves-budget needs a positive whole number, not '1.5'" \
   "$tool" solve "$tmp/pair-001.txt" --moves-budget 1.5
 "$tool" solve "$tmp/rooms-001.txt" --moves >"$tmp/solved"

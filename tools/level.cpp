@@ -36,14 +36,15 @@ const char USAGE[] =
     "                          pictures\n"
     "  import FILE [-o DIR]    writes each level of a classic plain-text file as a\n"
     "                          text level DIR/NAME-NNN.txt (DIR: the current one)\n"
-    "  solve LEVEL... [--list FILE] [--limit SECONDS] [--memory MB] [--moves]\n"
-    "        [--moves-budget STATES]\n"
+    "  solve LEVEL... [--list FILE] [--limit SECONDS] [--memory MB]\n"
+    "        [--moves | --pushes | --moves-budget STATES]\n"
     "                          prints a solution with the fewest pushes (with\n"
     "                          --moves the fewest moves) on its first line, then\n"
     "                          its counts and box changes; gives up on a level at\n"
     "                          the time or memory limit. Among the fewest pushes\n"
     "                          the fewest moves are searched for up to STATES\n"
-    "                          states (default: a multiple of the push search's).\n"
+    "                          states (default: a multiple of the push search's),\n"
+    "                          with --pushes not at all, which is quickest.\n"
     "                          With several levels, or a list FILE of levels one\n"
     "                          a line, each result follows a line 'level PATH',\n"
     "                          and a summary line ends\n"
@@ -298,6 +299,7 @@ bool AddListedLevels(const std::string& list, std::vector<std::string>* paths) {
 // status, with the reason printed.
 int ParseSolve(const Arguments& args, SolveRequest* request) {
   int lists = 0;
+  int searches = 0;  // --moves or --pushes
   for (size_t index = 0; index < args.size(); index++) {
     const std::string& arg = args[index];
     double number = 0;
@@ -317,8 +319,13 @@ int ParseSolve(const Arguments& args, SolveRequest* request) {
       } else {
         request->options.memoryBytes = static_cast<size_t>(number * 1048576);
       }
-    } else if (arg == "--moves") {
-      request->options.moveOptimal = true;
+    } else if (arg == "--moves" || arg == "--pushes") {
+      if (searches++ > 0) {
+        printf("ERROR velm2-level: solve: --moves and --pushes ask for different searches\n");
+        return EXIT_USAGE;
+      }
+      request->options.moveOptimal = arg == "--moves";
+      request->options.fewestMoves = arg != "--pushes";
     } else if (arg == "--list" && index + 1 < args.size()) {
       lists++;
       if (!AddListedLevels(args[++index], &request->paths)) {
