@@ -192,8 +192,9 @@ class Search {
   // False when the search must stop.
   bool Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32_t lower,
              SearchResult* result);
-  // The hero's area from `start` in the boxes of `cover`; returns its
-  // top-left-most anchor and fills `reach` (and `distance` when asked).
+  // The hero's area from `start` among the `boxes` (boxCount of them);
+  // returns its top-left-most anchor and marks `seen` with `stamp` (and
+  // fills `distance` when asked).
   int Walk(int start, const uint16_t* boxes, uint32_t* seen, uint32_t stamp, bool measure);
   bool IsGoal(const uint16_t* key) const {
     int placed = 0;
