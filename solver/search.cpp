@@ -3,6 +3,7 @@
 #include "solver/search.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -227,6 +228,7 @@ class Search {
     }
     return pushes < record.pushes || (pushes == record.pushes && moves < record.moves);
   }
+  uint32_t DominatedPushers(int box, uint8_t mark, int dir) const;
   bool Expand(uint32_t index, uint32_t primary, SearchResult* result);
   void Report(uint32_t bound);
   SearchResult Finish(SearchResult result, uint32_t goal);
@@ -472,6 +474,35 @@ bool Search::Offer(uint32_t index, uint32_t primary, int pusher, int dir, uint32
   return true;
 }
 
+// Where the hero counts, a pusher of a push is left out when another pusher
+// of the same push lies nearer by at least the steps across between the two:
+// the same push from there, and those steps behind the box, reach the same
+// state with no more moves. (The spots after the push lie side by side; one
+// between two open ones is open too, as every cell of its body belongs to
+// one of theirs.) Returns a bit for each pusher left out, the pusher at
+// offset k across as bit k + 1.
+uint32_t Search::DominatedPushers(int box, uint8_t mark, int dir) const {
+  int reached[3];  // the steps to the pusher; -1 when the push cannot be made from it
+  for (int k = -1; k <= 1; k++) {
+    const int pusher = box - 2 * model.offset[dir] + k * model.side[dir];
+    const int stepped = pusher + model.offset[dir];
+    const bool open = model.anchorFree[stepped] && PushModel::BodyClearBut(cover, stepped, mark);
+    reached[k + 1] = open && parentSeen[pusher] == parentStamp ? distance[pusher] : -1;
+  }
+  uint32_t left = 0;
+  for (int k = 0; k < 3; k++) {
+    for (int other = 0; other < 3; other++) {
+      // Two pushers never leave each other out: the steps across count both
+      // ways.
+      if (other != k && reached[k] >= 0 && reached[other] >= 0 &&
+          reached[other] + std::abs(k - other) <= reached[k]) {
+        left |= 1u << k;
+      }
+    }
+  }
+  return left;
+}
+
 // Expands one state. Returns false when the search must stop: a limit was
 // reached, or a goal found while generating (then `result` holds it).
 //
@@ -509,11 +540,12 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
       bool made = false;  // the child's boxes and cover are in place
       bool pruned = false;
       uint32_t lower = 0;
+      const uint32_t behind = exact ? DominatedPushers(box, mark, dir) : 0;
       for (int k = -1; k <= 1 && go && !pruned; k++) {
         const int pusher = box - 2 * model.offset[dir] + k * model.side[dir];
         const int stepped = pusher + model.offset[dir];
         if (parentSeen[pusher] != parentStamp || !model.anchorFree[stepped] ||
-            !PushModel::BodyClearBut(cover, stepped, mark)) {
+            !PushModel::BodyClearBut(cover, stepped, mark) || (behind & (1u << (k + 1))) != 0) {
           continue;
         }
         if (!made) {

@@ -60,6 +60,15 @@ TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
       // can push the box down, so it is not frozen.
       {".....#.@..|..........|....#.$...|......o.#.|....#.....", false, SOLVE_SOLVED, 1, 1},
       {"#.#.#.|......|#.@.*.|......|#.#.#.", false, SOLVE_SOLVED, 0, 0},
+      // A room of whole squares whose fewest moves come out longer when a
+      // push from the nearer of two pushers stands in for the other without
+      // the steps across between them.
+      {"#.#.#.#.#.#.#.#.#.#|...................|#...#.#...$.o.#...#|...................|"
+       "#.....#.......#...#|...................|#...$.......o.....#|...................|"
+       "#.............#.#.#|...................|#.#...............#|...................|"
+       "#.....$.+.......*.#|...................|#.........#...#...#|...................|"
+       "#.#.#.#.#.#.#.#.#.#",
+       false, SOLVE_SOLVED, 12, 33},
       // The hero can only push the box away from its place.
       {"#.#.#.#.#.#.#.|..............|#...$...@.o.#.|..............|#.#.#.#.#.#.#.", false,
        SOLVE_NO_SOLUTION, 0, 0},
