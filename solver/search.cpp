@@ -325,7 +325,7 @@ int64_t Search::FindOrAdd(const uint16_t* key, bool* added) {
     return -1;
   }
   keys.insert(keys.end(), key, key + stride);
-  records.push_back({NO_PARENT, 0xffffffffu, 0xffff, 0, 0, 0});
+  records.push_back({NO_PARENT, 0xffffffffu, 0xffff, 0, 0, {0}});
   table[slot] = tag | records.size();
   *added = true;
   return static_cast<int64_t>(records.size() - 1);
