@@ -106,12 +106,7 @@ class Search {
   // whose table says how many pushes a state may have been reached with.
   Search(const PushModel& model, SearchMode mode, const SearchLimits& limits,
          const Search* pushSearch = nullptr)
-      : model(model),
-        mode(mode),
-        limits(limits),
-        bound(model),
-        pushSearch(pushSearch),
-        corrals(model) {
+      : model(model), mode(mode), limits(limits), bound(model), pushSearch(pushSearch) {
     boxCount = static_cast<int>(model.boxes.size());
     stride = boxCount + 1;
     memoryBytes = limits.memoryBytes;
@@ -121,10 +116,10 @@ class Search {
   }
 
   SearchResult Run();
-  // Pushes only into a corral where that loses no solution with the fewest
-  // pushes (see corral.cpp); for a push search whose table no later search
-  // reads.
-  bool pruneCorrals = false;
+  // Set, the search pushes only into a corral where that loses no solution
+  // with the fewest pushes (see corral.cpp); for a push search whose table
+  // no later search reads.
+  std::unique_ptr<CorralRule> corrals;
   // Lists the boxes of the states expanded, for ShortestPushes.
   void ListExpandedBoxes() {
     for (size_t i = 0; i < records.size(); i++) {
@@ -239,7 +234,6 @@ class Search {
   LowerBound bound;
   std::unique_ptr<WalkBound> walkBound;  // for the searches that count moves
   const Search* pushSearch;
-  CorralRule corrals;
   std::vector<uint8_t> corralBoxes;  // the boxes a corral leaves to push
   int boxCount;
   int stride;
@@ -522,8 +516,8 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
   }
   parentStamp++;
   Walk(hero, childBoxes.data(), parentSeen, parentStamp, exact);
-  const bool fenced = pruneCorrals && corrals.Restrict(cover, childBoxes.data(), boxCount, hero,
-                                                       parentSeen, parentStamp, &corralBoxes);
+  const bool fenced = corrals && corrals->Restrict(cover, childBoxes.data(), boxCount, hero,
+                                                   parentSeen, parentStamp, &corralBoxes);
 
   bool go = true;
   for (int i = 0; i < boxCount && go; i++) {
@@ -679,7 +673,9 @@ SearchResult Search::Run() {
 SearchResult RunSearch(const PushModel& model, SearchMode mode, const SearchLimits& limits) {
   if (mode != SEARCH_PUSHES_THEN_MOVES) {
     Search search(model, mode, limits);
-    search.pruneCorrals = mode == SEARCH_PUSHES;
+    if (mode == SEARCH_PUSHES) {
+      search.corrals = std::make_unique<CorralRule>(model);
+    }
     return search.Run();
   }
   Search pushSearch(model, SEARCH_PUSHES, limits);
