@@ -98,6 +98,7 @@ class OpenList {
 const uint64_t MOVES_BUDGET = 4;
 
 const uint32_t NO_PARENT = 0xffffffffu;
+const uint64_t VERDICT_BITS = 0xffff;
 const uint16_t CLOSED = 0x8000;  // in StateRecord::step once a state is expanded
 
 class Search {
@@ -133,7 +134,8 @@ class Search {
   size_t Bytes() const {
     return keys.capacity() * sizeof(uint16_t) + records.capacity() * sizeof(StateRecord) +
            expandedBoxes.capacity() * sizeof(uint64_t) + table.capacity() * sizeof(uint64_t) +
-           open.Bytes() + (walkBound ? walkBound->Bytes() : 0);
+           verdicts.capacity() * sizeof(uint64_t) + open.Bytes() +
+           (walkBound ? walkBound->Bytes() : 0);
   }
 
  private:
@@ -246,6 +248,10 @@ class Search {
   // for an empty slot.
   std::vector<uint64_t> table;
   size_t tableMask = 0;
+  // Per slot a sorted set of boxes' verdict: its bound of pushes, or
+  // NO_DISTANCE when pruned; see MakeChild. Half as many slots as the table.
+  std::vector<uint64_t> verdicts;
+  size_t verdictMask = 0;
   // Hashes of the boxes of the states expanded, sorted; see ShortestPushes.
   std::vector<uint64_t> expandedBoxes;
   OpenList open;
@@ -267,12 +273,17 @@ class Search {
 
 bool Search::GrowTable() {
   const size_t size = table.empty() ? 1 << 10 : table.size() * 2;
-  if (Bytes() + size * sizeof(uint64_t) > memoryBytes) {
+  // The new table and verdicts live beside the old table a moment.
+  const size_t needed =
+      Bytes() - verdicts.capacity() * sizeof(uint64_t) + size * 3 / 2 * sizeof(uint64_t);
+  if (needed > memoryBytes) {
     return false;
   }
-  peakBytes = std::max(peakBytes, Bytes() + size * sizeof(uint64_t));
+  peakBytes = std::max(peakBytes, needed);
   std::vector<uint64_t> grown(size, 0);
   tableMask = size - 1;
+  verdicts.assign(size / 2, 0);
+  verdictMask = size / 2 - 1;
   for (size_t i = 0; i < records.size(); i++) {
     const uint64_t hash = Hash(&keys[i * stride], stride);
     size_t slot = hash & tableMask;
@@ -379,14 +390,28 @@ bool Search::MakeChild(int i, int dir, int stepped, uint32_t pushes, uint32_t* l
   PushModel::CoverBody(&cover, childBoxes[i], 0);
   PushModel::CoverBody(&cover, to, mark);
   childBoxes[i] = static_cast<uint16_t>(to);
-  if (Deadlocked(model, cover, childBoxes.data(), boxCount, i,
-                 mode == SEARCH_PUSHES_THEN_MOVES ? -1 : stepped)) {
+  // The fewer-moves search asks for a hero anywhere, so its whole verdict
+  // depends on the boxes alone; the others test their hero each time.
+  const bool anyHero = mode == SEARCH_PUSHES_THEN_MOVES;
+  if (!anyHero && Deadlocked(model, cover, childBoxes.data(), boxCount, i, stepped)) {
     return false;
   }
   childKey.assign(childBoxes.begin(), childBoxes.end());
   std::sort(childKey.begin(), childKey.end());
   childKey.resize(stride);
-  *lower = bound.Pushes(childKey.data());
+  // The same boxes come back with the hero elsewhere, and in the push
+  // search when a state is expanded again. A slot keeps the upper bits of
+  // the boxes' hash and their verdict below them; a verdict lost to a
+  // newcomer is only worked out again.
+  const uint64_t hash = Hash(childKey.data(), boxCount);
+  uint64_t& verdict = verdicts[hash & verdictMask];
+  if ((verdict & ~VERDICT_BITS) != (hash & ~VERDICT_BITS) || verdict == 0) {
+    const int found = anyHero && Deadlocked(model, cover, childBoxes.data(), boxCount, i, -1)
+                          ? NO_DISTANCE
+                          : bound.Pushes(childKey.data());
+    verdict = (hash & ~VERDICT_BITS) | static_cast<uint64_t>(found);
+  }
+  *lower = static_cast<uint32_t>(verdict & VERDICT_BITS);
   return *lower != NO_DISTANCE && (mode != SEARCH_PUSHES_THEN_MOVES ||
                                    pushes + 1 + *lower <= static_cast<uint32_t>(limits.pushBound));
 }
