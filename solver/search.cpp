@@ -99,6 +99,7 @@ const uint64_t MOVES_BUDGET = 4;
 
 const uint32_t NO_PARENT = 0xffffffffu;
 const uint64_t VERDICT_BITS = 0xffff;
+const size_t VERDICT_SHARE = 4;
 const uint16_t CLOSED = 0x8000;  // in StateRecord::step once a state is expanded
 
 class Search {
@@ -249,7 +250,9 @@ class Search {
   std::vector<uint64_t> table;
   size_t tableMask = 0;
   // Per slot a sorted set of boxes' verdict: its bound of pushes, or
-  // NO_DISTANCE when pruned; see MakeChild. Half as many slots as the table.
+  // NO_DISTANCE when pruned; see MakeChild. A quarter as many slots as the
+  // table: more would hold the largest searches closer to their memory limit
+  // for little time.
   std::vector<uint64_t> verdicts;
   size_t verdictMask = 0;
   // Hashes of the boxes of the states expanded, sorted; see ShortestPushes.
@@ -274,16 +277,17 @@ class Search {
 bool Search::GrowTable() {
   const size_t size = table.empty() ? 1 << 10 : table.size() * 2;
   // The new table and verdicts live beside the old table a moment.
-  const size_t needed =
-      Bytes() - verdicts.capacity() * sizeof(uint64_t) + size * 3 / 2 * sizeof(uint64_t);
+  const size_t needed = Bytes() - verdicts.capacity() * sizeof(uint64_t) +
+                        (size + size / VERDICT_SHARE) * sizeof(uint64_t);
   if (needed > memoryBytes) {
     return false;
   }
   peakBytes = std::max(peakBytes, needed);
+  std::vector<uint64_t>().swap(verdicts);
   std::vector<uint64_t> grown(size, 0);
   tableMask = size - 1;
-  verdicts.assign(size / 2, 0);
-  verdictMask = size / 2 - 1;
+  verdicts.assign(size / VERDICT_SHARE, 0);
+  verdictMask = size / VERDICT_SHARE - 1;
   for (size_t i = 0; i < records.size(); i++) {
     const uint64_t hash = Hash(&keys[i * stride], stride);
     size_t slot = hash & tableMask;
