@@ -1,5 +1,6 @@
 // deadlock.cpp: lower bound and deadlock tests of the push search.
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "solver/search.h"
@@ -77,10 +78,43 @@ LowerBound::LowerBound(const PushModel& model) : model(model) {
   used.assign(columns + 1, 0);
 }
 
-int LowerBound::Pushes(const uint16_t* boxes) {
+int LowerBound::Group(int box, int hero) {
+  if (anchorIndex.empty()) {
+    anchorIndex.assign(MODEL_CELLS, 0);
+  }
+  if (anchorIndex[box] == 0) {
+    heroGroups.emplace_back(MODEL_CELLS, static_cast<uint8_t>(SPOTS));
+    anchorIndex[box] = static_cast<int>(heroGroups.size());
+    std::vector<uint8_t>& row = heroGroups.back();
+    uint16_t queue[MODEL_CELLS];
+    for (int spot = 0; spot < SPOTS; spot++) {
+      const int start = model.Spot(box, spot);
+      if (model.spotGroup[box * SPOTS + spot] != spot || row[start] != SPOTS) {
+        continue;
+      }
+      int tail = 0;
+      queue[tail++] = static_cast<uint16_t>(start);
+      row[start] = static_cast<uint8_t>(spot);
+      for (int head = 0; head < tail; head++) {
+        for (int dir = 0; dir < 4; dir++) {
+          const int to = queue[head] + model.offset[dir];
+          const int across = std::abs(to / MODEL_WIDTH - box / MODEL_WIDTH);
+          const int along = std::abs(to % MODEL_WIDTH - box % MODEL_WIDTH);
+          if (model.heroReach[to] && row[to] == SPOTS && (across > 1 || along > 1)) {
+            row[to] = static_cast<uint8_t>(spot);
+            queue[tail++] = static_cast<uint16_t>(to);
+          }
+        }
+      }
+    }
+  }
+  return heroGroups[anchorIndex[box] - 1][hero];
+}
+
+int LowerBound::Pushes(const uint16_t* boxes, const uint8_t* groups) {
   const int placeCount = static_cast<int>(model.places.size());
   for (int i = 1; i <= rows; i++) {
-    const uint16_t* distances = model.DistancesFrom(boxes[i - 1]);
+    const uint16_t* distances = model.DistancesFrom(boxes[i - 1], groups[i - 1]);
     int* row = &cost[i * (columns + 1)];
     for (int j = 1; j <= placeCount; j++) {
       row[j] = distances[j - 1] == NO_DISTANCE ? FAR : distances[j - 1];

@@ -1,8 +1,6 @@
 // model.cpp: reading a level into the solver's model, and its one-step rule.
 #include "solver/model.h"
 
-#include <deque>
-
 #include "board/grid.h"
 
 bool PushModel::Init(const CLevel& level, std::string* error) {
@@ -73,43 +71,113 @@ bool PushModel::Init(const CLevel& level, std::string* error) {
       }
     }
   }
+  GroupSpots();
   MeasureDistances();
   return true;
 }
 
-void PushModel::MeasureDistances() {
-  const size_t count = places.size();
-  distance.assign(MODEL_CELLS * count, NO_DISTANCE);
-  dead.assign(MODEL_CELLS, 1);
-  // A push of a box anchored at `from` is possible on walls alone when its new
-  // anchor is free and the hero fits behind it at one of the three anchors
-  // from which its new body meets the box.
-  auto pushable = [&](int from, int dir) {
-    if (!anchorFree[from + offset[dir]]) {
-      return false;
-    }
-    for (int k = -1; k <= 1; k++) {
-      const int pusher = from - 2 * offset[dir] + k * side[dir];
-      if (anchorFree[pusher] && anchorFree[pusher + offset[dir]]) {
-        return true;
+void PushModel::GroupSpots() {
+  std::vector<uint16_t> queue(MODEL_CELLS);
+  heroReach.assign(MODEL_CELLS, 0);
+  heroReach[hero] = 1;
+  queue[0] = static_cast<uint16_t>(hero);
+  for (int head = 0, tail = 1; head < tail; head++) {
+    for (int dir = 0; dir < 4; dir++) {
+      const int to = queue[head] + offset[dir];
+      if (anchorFree[to] && !heroReach[to]) {
+        heroReach[to] = 1;
+        queue[tail++] = static_cast<uint16_t>(to);
       }
     }
-    return false;
-  };
-  std::deque<int> queue;
+  }
+  spotGroup.assign(static_cast<size_t>(MODEL_CELLS) * SPOTS, SPOTS);
+  std::vector<uint32_t> seen(MODEL_CELLS, 0);
+  // Per anchor the box (+ 1) whose body its body meets, marked for each box.
+  std::vector<uint32_t> blocked(MODEL_CELLS, 0);
+  std::vector<int8_t> spotAt(MODEL_CELLS, -1);
+  uint32_t stamp = 0;
+  for (int box = 0; box < MODEL_CELLS; box++) {
+    if (!anchorFree[box]) {
+      continue;
+    }
+    uint8_t* group = &spotGroup[static_cast<size_t>(box) * SPOTS];
+    int left = 0;  // free spots not yet grouped
+    for (int spot = 0; spot < SPOTS; spot++) {
+      if (heroReach[Spot(box, spot)]) {
+        spotAt[Spot(box, spot)] = static_cast<int8_t>(spot);
+        left++;
+      }
+    }
+    for (int row = -1; row <= 1; row++) {
+      for (int column = -1; column <= 1; column++) {
+        blocked[box + row * MODEL_WIDTH + column] = static_cast<uint32_t>(box + 1);
+      }
+    }
+    // The walk from the lowest spot not yet grouped stops once every spot
+    // has its group, as it mostly does a few steps round the box.
+    for (int first = 0; first < SPOTS && left > 0; first++) {
+      const int start = Spot(box, first);
+      if (!heroReach[start] || group[first] != SPOTS) {
+        continue;
+      }
+      stamp++;
+      int tail = 0;
+      queue[tail++] = static_cast<uint16_t>(start);
+      seen[start] = stamp;
+      for (int head = 0; head < tail && left > 0; head++) {
+        const int at = queue[head];
+        if (spotAt[at] >= 0 && group[spotAt[at]] == SPOTS) {
+          group[spotAt[at]] = static_cast<uint8_t>(first);
+          left--;
+        }
+        for (int dir = 0; dir < 4; dir++) {
+          const int to = at + offset[dir];
+          if (heroReach[to] && seen[to] != stamp && blocked[to] != static_cast<uint32_t>(box + 1)) {
+            seen[to] = stamp;
+            queue[tail++] = static_cast<uint16_t>(to);
+          }
+        }
+      }
+    }
+    for (int spot = 0; spot < SPOTS; spot++) {
+      spotAt[Spot(box, spot)] = -1;
+    }
+  }
+}
+
+void PushModel::MeasureDistances() {
+  const size_t count = places.size();
+  const int groups = SPOTS + 1;
+  distance.assign(static_cast<size_t>(MODEL_CELLS) * groups * count, NO_DISTANCE);
+  dead.assign(MODEL_CELLS, 1);
+  // A box is pulled back from a place one push at a time: the push in the
+  // direction of spot s from `from` leaves the hero on spot s of `to`, and
+  // before it the hero may have walked to spot s from any spot of its group.
+  std::vector<int> queue;  // entries anchor * groups + group, fewest pushes first
   for (size_t p = 0; p < count; p++) {
-    distance[places[p] * count + p] = 0;
-    queue.push_back(places[p]);
-    while (!queue.empty()) {
-      const int to = queue.front();
-      queue.pop_front();
+    queue.clear();
+    for (int group = 0; group < groups; group++) {
+      distance[(static_cast<size_t>(places[p]) * groups + group) * count + p] = 0;
+      if (group < SPOTS && spotGroup[places[p] * SPOTS + group] == group) {
+        queue.push_back(places[p] * groups + group);
+      }
+    }
+    for (size_t head = 0; head < queue.size(); head++) {
+      const int to = queue[head] / groups;
+      const int group = queue[head] % groups;
+      const uint16_t pushes = distance[static_cast<size_t>(queue[head]) * count + p];
       dead[to] = 0;
-      for (int dir = 0; dir < 4; dir++) {
-        const int from = to - offset[dir];
-        uint16_t& d = distance[from * count + p];
-        if (anchorFree[from] && d == NO_DISTANCE && pushable(from, dir)) {
-          d = static_cast<uint16_t>(distance[to * count + p] + 1);
-          queue.push_back(from);
+      for (int spot = 0; spot < SPOTS; spot++) {
+        const int from = to - offset[spot / 3];
+        if (spotGroup[to * SPOTS + spot] != group || !anchorFree[from] ||
+            !heroReach[Spot(from, spot)]) {
+          continue;
+        }
+        const int entry = from * groups + spotGroup[from * SPOTS + spot];
+        uint16_t& known = distance[static_cast<size_t>(entry) * count + p];
+        if (known == NO_DISTANCE) {
+          known = static_cast<uint16_t>(pushes + 1);
+          queue.push_back(entry);
         }
       }
     }

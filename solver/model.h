@@ -26,6 +26,9 @@ const int MODEL_CELLS = MODEL_WIDTH * (BOARD_ROWS + 2 * MODEL_PAD);
 const uint16_t NO_DISTANCE = 0xffff;
 // Direction indices 0 to 3 stand for these codes.
 const int DIRECTION_CODES[4] = {DIR_UP, DIR_DOWN, DIR_LEFT, DIR_RIGHT};
+// The spots from which the hero pushes a box: three across behind each of
+// its four sides, spot / 3 the direction of the push.
+const int SPOTS = 12;
 
 // Which box covers each cell: 0 for none, box index + 1 for a box.
 struct Cover {
@@ -79,8 +82,17 @@ class PushModel {
     return anchorFree[to] && BodyClearBut(cover, to, mark);
   }
 
-  // The place distances of an anchor: pushes to each place on walls alone.
-  const uint16_t* DistancesFrom(int anchor) const { return &distance[anchor * places.size()]; }
+  // The anchor of spot `spot` behind the box anchored at `box`.
+  int Spot(int box, int spot) const {
+    const int dir = spot / 3;
+    return box - 2 * offset[dir] + (spot % 3 - 1) * side[dir];
+  }
+  // The place distances of a box at `anchor` whose hero walks among the
+  // spots of group `group` (see spotGroup; SPOTS for a hero that reaches
+  // none): the fewest pushes to each place with walls alone in the way.
+  const uint16_t* DistancesFrom(int anchor, int group) const {
+    return &distance[(static_cast<size_t>(anchor) * (SPOTS + 1) + group) * places.size()];
+  }
 
   // Cell offsets of a step in each direction and of the perpendicular side.
   int offset[4] = {-MODEL_WIDTH, MODEL_WIDTH, -1, 1};
@@ -93,9 +105,18 @@ class PushModel {
   int hero = 0;                     // hero anchor at the start
   int goalCount = 0;                // boxes that must rest on places (boxCount)
   std::vector<uint8_t> dead;        // no push sequence takes a box from here to a place
+  // The anchors the hero can reach from its start on walls alone: the only
+  // ones it can ever stand at.
+  std::vector<uint8_t> heroReach;
+  // Per free anchor and spot behind a box there, the spots the hero can walk
+  // among from it with walls and that box alone in the way, named by the
+  // lowest of them; SPOTS where the hero can never stand at the spot.
+  std::vector<uint8_t> spotGroup;  // anchor * SPOTS + spot
 
  private:
+  void GroupSpots();
   // Fills `distance` and `dead` by pulling boxes back from every place.
   void MeasureDistances();
-  std::vector<uint16_t> distance;  // anchor * places.size() + place index
+  // (anchor * (SPOTS + 1) + group) * places.size() + place index
+  std::vector<uint16_t> distance;
 };

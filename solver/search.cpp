@@ -111,6 +111,8 @@ class Search {
       : model(model), mode(mode), limits(limits), bound(model), pushSearch(pushSearch) {
     boxCount = static_cast<int>(model.boxes.size());
     stride = boxCount + 1;
+    childGroups.resize(boxCount);
+    sidedBoxes.resize(boxCount);
     memoryBytes = limits.memoryBytes;
     if (mode != SEARCH_PUSHES) {
       walkBound = std::make_unique<WalkBound>(model);
@@ -135,7 +137,7 @@ class Search {
   size_t Bytes() const {
     return keys.capacity() * sizeof(uint16_t) + records.capacity() * sizeof(StateRecord) +
            expandedBoxes.capacity() * sizeof(uint64_t) + table.capacity() * sizeof(uint64_t) +
-           verdicts.capacity() * sizeof(uint64_t) + open.Bytes() +
+           verdicts.capacity() * sizeof(uint64_t) + open.Bytes() + bound.Bytes() +
            (walkBound ? walkBound->Bytes() : 0);
   }
 
@@ -186,6 +188,9 @@ class Search {
   // `childKey` with the sorted boxes; false when the child is pruned. With
   // the hero's exact anchor `lower` gets the child's bound.
   bool MakeChild(int i, int dir, int stepped, uint32_t pushes, uint32_t* lower);
+  // The group of spots behind the child's box at `box` (LowerBound::Group)
+  // for the hero at `stepped` after it pushed the box now at `moved`.
+  int HeroGroup(int box, int moved, int stepped);
   // Offers the child in `childKey` reached by the push of `pusher` in `dir`
   // from state `index`: stores it, or a shorter path to it, and opens it.
   // False when the search must stop.
@@ -269,6 +274,8 @@ class Search {
   uint16_t queue[MODEL_CELLS] = {};
   uint16_t distance[MODEL_CELLS] = {};
   std::vector<uint16_t> childKey;
+  std::vector<uint8_t> childGroups;  // per box of childKey, the hero's group of spots
+  std::vector<uint16_t> sidedBoxes;  // per box of childKey, its anchor and that group
   std::vector<uint16_t> childBoxes;  // in the parent's order, as `cover` marks them
   uint64_t expanded = 0;
   double lastReport = 0;
@@ -388,6 +395,23 @@ void Search::Report(uint32_t bound) {
   }
 }
 
+// The hero, at `stepped` after pushing the box now at `moved`, stands on a
+// spot behind that box. Any other box keeps the group of spots the hero had
+// before, and a spot of it in the parent's area (marked in parentSeen) names
+// that group: the step back to the pusher and the parent's walk lead there
+// with walls and that box alone in the way. Only a box that the parent's
+// area does not touch needs the hero's own walk (LowerBound::Group).
+int Search::HeroGroup(int box, int moved, int stepped) {
+  for (int spot = 0; spot < SPOTS; spot++) {
+    const int at = model.Spot(box, spot);
+    if ((box == moved ? at == stepped : parentSeen[at] == parentStamp) &&
+        model.spotGroup[box * SPOTS + spot] != SPOTS) {
+      return model.spotGroup[box * SPOTS + spot];
+    }
+  }
+  return bound.Group(box, stepped);
+}
+
 bool Search::MakeChild(int i, int dir, int stepped, uint32_t pushes, uint32_t* lower) {
   const int to = childBoxes[i] + model.offset[dir];
   const uint8_t mark = static_cast<uint8_t>(i + 1);
@@ -404,15 +428,20 @@ bool Search::MakeChild(int i, int dir, int stepped, uint32_t pushes, uint32_t* l
   std::sort(childKey.begin(), childKey.end());
   childKey.resize(stride);
   // The same boxes come back with the hero elsewhere, and in the push
-  // search when a state is expanded again. A slot keeps the upper bits of
-  // the boxes' hash and their verdict below them; a verdict lost to a
-  // newcomer is only worked out again.
-  const uint64_t hash = Hash(childKey.data(), boxCount);
+  // search when a state is expanded again; the bound differs only where the
+  // hero stands on another side of a box. A slot keeps the upper bits of
+  // the hash of the boxes and those sides, and the verdict below them; a
+  // verdict lost to a newcomer is only worked out again.
+  for (int box = 0; box < boxCount; box++) {
+    childGroups[box] = static_cast<uint8_t>(HeroGroup(childKey[box], to, stepped));
+    sidedBoxes[box] = static_cast<uint16_t>(childKey[box] * (SPOTS + 1) + childGroups[box]);
+  }
+  const uint64_t hash = Hash(sidedBoxes.data(), boxCount);
   uint64_t& verdict = verdicts[hash & verdictMask];
   if ((verdict & ~VERDICT_BITS) != (hash & ~VERDICT_BITS) || verdict == 0) {
     const int found = anyHero && Deadlocked(model, cover, childBoxes.data(), boxCount, i, -1)
                           ? NO_DISTANCE
-                          : bound.Pushes(childKey.data());
+                          : bound.Pushes(childKey.data(), childGroups.data());
     verdict = (hash & ~VERDICT_BITS) | static_cast<uint64_t>(found);
   }
   *lower = static_cast<uint32_t>(verdict & VERDICT_BITS);
@@ -644,7 +673,10 @@ SearchResult Search::Run() {
     PushModel::CoverBody(&cover, start[i], 0);
   }
   std::sort(start.begin(), start.end());
-  const int lower = bound.Pushes(start.data());
+  for (int i = 0; i < boxCount; i++) {
+    childGroups[i] = static_cast<uint8_t>(bound.Group(start[i], model.hero));
+  }
+  const int lower = bound.Pushes(start.data(), childGroups.data());
   start.push_back(static_cast<uint16_t>(mode == SEARCH_PUSHES ? corner : model.hero));
   start.resize(stride);
   if (deadlocked || lower == NO_DISTANCE) {

@@ -51,16 +51,28 @@ SearchResult RunSearch(const PushModel& model, SearchMode mode, const SearchLimi
 
 // The smallest number of pushes that can bring the right number of boxes onto
 // places, by a minimum-cost matching of boxes to places on push distances
-// over walls alone; NO_DISTANCE when no matching exists.
+// over walls alone, each for a hero on the side of its box where it stands;
+// NO_DISTANCE when no matching exists.
 class LowerBound {
  public:
   explicit LowerBound(const PushModel& model);
-  int Pushes(const uint16_t* boxes);
+  // The group of spots behind the box at `box` that a hero at `hero` can walk
+  // among with walls and that box alone in the way (SPOTS: none). Only a push
+  // of that box takes the hero to another group, so it is the same for every
+  // anchor the hero walks to among the boxes.
+  int Group(int box, int hero);
+  // The bound for the boxes whose heroes stand in `groups`, one per box.
+  int Pushes(const uint16_t* boxes, const uint8_t* groups);
+  size_t Bytes() const { return heroGroups.size() * MODEL_CELLS; }
 
  private:
   const PushModel& model;
-  int rows;     // boxes
-  int columns;  // places, and one free column for each box beyond those placed
+  // Per box anchor, the group of every anchor the hero may stand at,
+  // measured when first asked for; see Group.
+  std::vector<std::vector<uint8_t>> heroGroups;
+  std::vector<int> anchorIndex;  // per box anchor, its row of heroGroups + 1
+  int rows;                      // boxes
+  int columns;                   // places, and one free column for each box beyond those placed
   std::vector<int> cost, u, v, match, way, minv;
   std::vector<char> used;
 };
@@ -87,8 +99,6 @@ class WalkBound {
   // The walls-only distances from anchor `from` to every free anchor,
   // measured the first time they are asked for.
   const uint16_t* Row(int from);
-  // The anchor of spot `slot` behind the box at `box`.
-  int Slot(int box, int slot) const;
   void MeasureBoxMoves();
 
   const PushModel& model;

@@ -7,7 +7,6 @@
 namespace {
 
 const int FAR = 1 << 14;  // steps that walls make impossible
-const int SLOTS = 12;     // the spots behind a box: 4 directions, 3 offsets across
 
 }  // namespace
 
@@ -45,50 +44,45 @@ const uint16_t* WalkBound::Row(int from) {
   return row;
 }
 
-int WalkBound::Slot(int box, int slot) const {
-  const int dir = slot / 3;
-  return box - 2 * model.offset[dir] + (slot % 3 - 1) * model.side[dir];
-}
-
 // Pulls a box back from every place with the hero behind it, fewest steps
 // first: a push costs a step, and the hero's way from one spot around the box
 // to another costs the walk between them on walls alone.
 void WalkBound::MeasureBoxMoves() {
-  boxMoves.assign(static_cast<size_t>(anchors) * SLOTS, FAR);
-  std::vector<std::vector<int>> buckets(1);  // per cost the entries box * SLOTS + slot
+  boxMoves.assign(static_cast<size_t>(anchors) * SPOTS, FAR);
+  std::vector<std::vector<int>> buckets(1);  // per cost the entries box * SPOTS + slot
   auto reach = [&](int box, int slot, int cost) {
-    uint16_t& known = boxMoves[static_cast<size_t>(compact[box]) * SLOTS + slot];
+    uint16_t& known = boxMoves[static_cast<size_t>(compact[box]) * SPOTS + slot];
     if (cost < known) {
       known = static_cast<uint16_t>(cost);
       if (static_cast<size_t>(cost) >= buckets.size()) {
         buckets.resize(cost + 1);
       }
-      buckets[cost].push_back(box * SLOTS + slot);
+      buckets[cost].push_back(box * SPOTS + slot);
     }
   };
   for (int place : model.places) {
-    for (int slot = 0; slot < SLOTS; slot++) {
-      if (model.anchorFree[Slot(place, slot)]) {
+    for (int slot = 0; slot < SPOTS; slot++) {
+      if (model.anchorFree[model.Spot(place, slot)]) {
         reach(place, slot, 0);
       }
     }
   }
   for (size_t cost = 0; cost < buckets.size(); cost++) {
     for (size_t i = 0; i < buckets[cost].size(); i++) {
-      const int box = buckets[cost][i] / SLOTS;
-      const int slot = buckets[cost][i] % SLOTS;
-      if (boxMoves[static_cast<size_t>(compact[box]) * SLOTS + slot] != cost) {
+      const int box = buckets[cost][i] / SPOTS;
+      const int slot = buckets[cost][i] % SPOTS;
+      if (boxMoves[static_cast<size_t>(compact[box]) * SPOTS + slot] != cost) {
         continue;
       }
-      const uint16_t* row = Row(Slot(box, slot));
-      for (int other = 0; other < SLOTS; other++) {
-        if (model.anchorFree[Slot(box, other)]) {
-          reach(box, other, static_cast<int>(cost) + row[compact[Slot(box, other)]]);
+      const uint16_t* row = Row(model.Spot(box, slot));
+      for (int other = 0; other < SPOTS; other++) {
+        if (model.anchorFree[model.Spot(box, other)]) {
+          reach(box, other, static_cast<int>(cost) + row[compact[model.Spot(box, other)]]);
         }
       }
       // The push in this spot's direction that brought the box here.
       const int from = box - model.offset[slot / 3];
-      if (model.anchorFree[from] && model.anchorFree[Slot(from, slot)]) {
+      if (model.anchorFree[from] && model.anchorFree[model.Spot(from, slot)]) {
         reach(from, slot, static_cast<int>(cost) + 1);
       }
     }
@@ -113,12 +107,12 @@ int WalkBound::Moves(const uint16_t* boxes, int count, int hero) {
       continue;
     }
     int fewest = FAR;
-    for (int slot = 0; slot < SLOTS; slot++) {
-      const int at = Slot(boxes[i], slot);
+    for (int slot = 0; slot < SPOTS; slot++) {
+      const int at = model.Spot(boxes[i], slot);
       if (model.anchorFree[at]) {
         fewest =
             std::min(fewest, row[compact[at]] +
-                                 boxMoves[static_cast<size_t>(compact[boxes[i]]) * SLOTS + slot]);
+                                 boxMoves[static_cast<size_t>(compact[boxes[i]]) * SPOTS + slot]);
       }
     }
     most = std::max(most, fewest);
