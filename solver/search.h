@@ -93,12 +93,18 @@ class WalkBound {
  public:
   explicit WalkBound(const PushModel& model);
   int Moves(const uint16_t* boxes, int count, int hero);
-  size_t Bytes() const { return (rows.size() + boxMoves.size()) * sizeof(uint16_t); }
+  size_t Bytes() const {
+    return (rows.size() + boxMoves.size() + around.size()) * sizeof(uint16_t);
+  }
 
  private:
-  // The walls-only distances from anchor `from` to every free anchor,
-  // measured the first time they are asked for.
-  const uint16_t* Row(int from);
+  // True when a hero anchored at `anchor` would overlap the box at `box`.
+  static bool Beside(int box, int anchor);
+  // The steps between the spots behind a box at `box` with walls and the box
+  // in the way, SPOTS x SPOTS, measured the first time they are asked for.
+  const uint16_t* Around(int box);
+  // See the definition; measured the first time it is asked for.
+  const uint16_t* Row(int box);
   void MeasureBoxMoves();
 
   const PushModel& model;
@@ -106,7 +112,9 @@ class WalkBound {
   int anchors = 0;
   std::vector<uint16_t> rows;  // anchors x anchors, those of `rowDone`
   std::vector<uint8_t> rowDone;
-  // Per free anchor and spot behind it, the fewest steps on walls alone that
-  // bring a box there to a place with the hero starting at that spot.
+  std::vector<uint16_t> around;  // per free anchor, SPOTS x SPOTS; see Around
+  std::vector<uint8_t> aroundDone;
+  // Per free anchor and spot behind it, the fewest steps that bring a box
+  // there to a place with the hero starting at that spot.
   std::vector<uint16_t> boxMoves;
 };

@@ -18,104 +18,160 @@ WalkBound::WalkBound(const PushModel& model) : model(model), compact(MODEL_CELLS
   }
   rows.resize(static_cast<size_t>(anchors) * anchors);
   rowDone.assign(anchors, 0);
+  around.assign(static_cast<size_t>(anchors) * SPOTS * SPOTS, FAR);
+  aroundDone.assign(anchors, 0);
   MeasureBoxMoves();
 }
 
-const uint16_t* WalkBound::Row(int from) {
-  const int source = compact[from];
-  uint16_t* row = &rows[static_cast<size_t>(source) * anchors];
-  if (rowDone[source]) {
-    return row;
+bool WalkBound::Beside(int box, int anchor) {
+  const int across = anchor / MODEL_WIDTH - box / MODEL_WIDTH;
+  const int along = anchor % MODEL_WIDTH - box % MODEL_WIDTH;
+  return across >= -1 && across <= 1 && along >= -1 && along <= 1;
+}
+
+const uint16_t* WalkBound::Around(int box) {
+  uint16_t* steps = &around[static_cast<size_t>(compact[box]) * SPOTS * SPOTS];
+  if (aroundDone[compact[box]]) {
+    return steps;
   }
-  rowDone[source] = 1;
-  std::fill(row, row + anchors, static_cast<uint16_t>(FAR));
-  std::vector<int> queue(1, from);
-  row[source] = 0;
-  for (size_t head = 0; head < queue.size(); head++) {
-    const int at = queue[head];
-    for (int dir = 0; dir < 4; dir++) {
-      const int to = at + model.offset[dir];
-      if (model.anchorFree[to] && row[compact[to]] == FAR) {
-        row[compact[to]] = static_cast<uint16_t>(row[compact[at]] + 1);
-        queue.push_back(to);
+  aroundDone[compact[box]] = 1;
+  const uint8_t* group = &model.spotGroup[static_cast<size_t>(box) * SPOTS];
+  std::vector<int> queue;
+  std::vector<uint16_t> distance(MODEL_CELLS, FAR);
+  for (int from = 0; from < SPOTS; from++) {
+    if (group[from] == SPOTS) {
+      continue;
+    }
+    // Only the spots of its own group can be reached; the walk stops once
+    // it has met them all.
+    int left = static_cast<int>(std::count(group, group + SPOTS, group[from]));
+    std::fill(distance.begin(), distance.end(), static_cast<uint16_t>(FAR));
+    queue.assign(1, model.Spot(box, from));
+    distance[queue[0]] = 0;
+    for (size_t head = 0; head < queue.size() && left > 0; head++) {
+      const int at = queue[head];
+      for (int spot = 0; spot < SPOTS; spot++) {
+        if (model.Spot(box, spot) == at && group[spot] == group[from]) {
+          steps[from * SPOTS + spot] = distance[at];
+          left--;
+        }
+      }
+      for (int dir = 0; dir < 4; dir++) {
+        const int to = at + model.offset[dir];
+        if (model.heroReach[to] && distance[to] == FAR && !Beside(box, to)) {
+          distance[to] = static_cast<uint16_t>(distance[at] + 1);
+          queue.push_back(to);
+        }
       }
     }
   }
-  return row;
+  return steps;
 }
 
 // Pulls a box back from every place with the hero behind it, fewest steps
-// first: a push costs a step, and the hero's way from one spot around the box
-// to another costs the walk between them on walls alone.
+// first: a push costs a step, and the hero's way from one spot round the box
+// to another costs the walk between them with walls and that box in the way.
 void WalkBound::MeasureBoxMoves() {
   boxMoves.assign(static_cast<size_t>(anchors) * SPOTS, FAR);
-  std::vector<std::vector<int>> buckets(1);  // per cost the entries box * SPOTS + slot
-  auto reach = [&](int box, int slot, int cost) {
-    uint16_t& known = boxMoves[static_cast<size_t>(compact[box]) * SPOTS + slot];
+  std::vector<std::vector<int>> buckets(1);  // per cost the entries box * SPOTS + spot
+  auto reach = [&](int box, int spot, int cost) {
+    uint16_t& known = boxMoves[static_cast<size_t>(compact[box]) * SPOTS + spot];
     if (cost < known) {
       known = static_cast<uint16_t>(cost);
       if (static_cast<size_t>(cost) >= buckets.size()) {
         buckets.resize(cost + 1);
       }
-      buckets[cost].push_back(box * SPOTS + slot);
+      buckets[cost].push_back(box * SPOTS + spot);
     }
   };
   for (int place : model.places) {
-    for (int slot = 0; slot < SPOTS; slot++) {
-      if (model.anchorFree[model.Spot(place, slot)]) {
-        reach(place, slot, 0);
+    for (int spot = 0; spot < SPOTS; spot++) {
+      if (model.heroReach[model.Spot(place, spot)]) {
+        reach(place, spot, 0);
       }
     }
   }
   for (size_t cost = 0; cost < buckets.size(); cost++) {
     for (size_t i = 0; i < buckets[cost].size(); i++) {
       const int box = buckets[cost][i] / SPOTS;
-      const int slot = buckets[cost][i] % SPOTS;
-      if (boxMoves[static_cast<size_t>(compact[box]) * SPOTS + slot] != cost) {
+      const int spot = buckets[cost][i] % SPOTS;
+      if (boxMoves[static_cast<size_t>(compact[box]) * SPOTS + spot] != cost) {
         continue;
       }
-      const uint16_t* row = Row(model.Spot(box, slot));
+      const uint16_t* steps = Around(box);
       for (int other = 0; other < SPOTS; other++) {
-        if (model.anchorFree[model.Spot(box, other)]) {
-          reach(box, other, static_cast<int>(cost) + row[compact[model.Spot(box, other)]]);
+        if (steps[spot * SPOTS + other] < FAR) {
+          reach(box, other, static_cast<int>(cost) + steps[spot * SPOTS + other]);
         }
       }
       // The push in this spot's direction that brought the box here.
-      const int from = box - model.offset[slot / 3];
-      if (model.anchorFree[from] && model.anchorFree[model.Spot(from, slot)]) {
-        reach(from, slot, static_cast<int>(cost) + 1);
+      const int from = box - model.offset[spot / 3];
+      if (model.anchorFree[from] && model.heroReach[model.Spot(from, spot)]) {
+        reach(from, spot, static_cast<int>(cost) + 1);
       }
     }
   }
 }
 
+// For a box at `box`, per anchor of the hero: its walk with walls and the box
+// in the way to a spot behind the box, and the box's steps from there, at
+// the fewest. Many sources with their own start costs, one bucket a cost.
+const uint16_t* WalkBound::Row(int box) {
+  uint16_t* row = &rows[static_cast<size_t>(compact[box]) * anchors];
+  if (rowDone[compact[box]]) {
+    return row;
+  }
+  rowDone[compact[box]] = 1;
+  std::fill(row, row + anchors, static_cast<uint16_t>(FAR));
+  std::vector<std::vector<int>> buckets;
+  for (int spot = 0; spot < SPOTS; spot++) {
+    const int cost = boxMoves[static_cast<size_t>(compact[box]) * SPOTS + spot];
+    const int at = model.Spot(box, spot);
+    if (cost < FAR && cost < row[compact[at]]) {
+      row[compact[at]] = static_cast<uint16_t>(cost);
+      if (static_cast<size_t>(cost) >= buckets.size()) {
+        buckets.resize(cost + 1);
+      }
+      buckets[cost].push_back(at);
+    }
+  }
+  for (size_t cost = 0; cost < buckets.size(); cost++) {
+    for (size_t i = 0; i < buckets[cost].size(); i++) {
+      const int at = buckets[cost][i];
+      if (row[compact[at]] != cost) {
+        continue;
+      }
+      for (int dir = 0; dir < 4; dir++) {
+        const int to = at + model.offset[dir];
+        if (model.heroReach[to] && row[compact[to]] > cost + 1 && !Beside(box, to)) {
+          row[compact[to]] = static_cast<uint16_t>(cost + 1);
+          if (cost + 1 >= buckets.size()) {
+            buckets.resize(cost + 2);
+          }
+          buckets[cost + 1].push_back(to);
+        }
+      }
+    }
+  }
+  return row;
+}
+
 // Every box off its place must still come to one: the hero walks to a spot
 // behind it, and then takes at least the steps the box alone would need, its
-// pushes and the walks around it, on walls alone. The box that needs the most
-// bounds the steps to come. A step changes the bound by at most one, a push
-// included (the pushed box needs at most one step less from the spot behind
-// it), so the searches never meet a state again by a shorter path once they
-// have expanded it.
+// pushes and the walks around it; walls and that box alone stand in the way.
+// The box that needs the most bounds the steps to come. A step changes the
+// bound by at most one, a push included (the pushed box needs at most one
+// step less from the spot behind it), so the searches never meet a state
+// again by a shorter path once they have expanded it.
 int WalkBound::Moves(const uint16_t* boxes, int count, int hero) {
   if (model.goalCount != count) {
     return 0;  // a box off its place may stay there
   }
-  const uint16_t* row = Row(hero);
   int most = 0;
   for (int i = 0; i < count; i++) {
-    if (model.isPlace[boxes[i]]) {
-      continue;
+    if (!model.isPlace[boxes[i]]) {
+      most = std::max(most, static_cast<int>(Row(boxes[i])[compact[hero]]));
     }
-    int fewest = FAR;
-    for (int slot = 0; slot < SPOTS; slot++) {
-      const int at = model.Spot(boxes[i], slot);
-      if (model.anchorFree[at]) {
-        fewest =
-            std::min(fewest, row[compact[at]] +
-                                 boxMoves[static_cast<size_t>(compact[boxes[i]]) * SPOTS + slot]);
-      }
-    }
-    most = std::max(most, fewest);
   }
-  return std::min(most, FAR);
+  return most;
 }
