@@ -114,6 +114,13 @@ class WalkBound {
   std::vector<uint8_t> rowDone;
   std::vector<uint16_t> around;  // per free anchor, SPOTS x SPOTS; see Around
   std::vector<uint8_t> aroundDone;
+  // Around's walk: per cell the spot of the box there, the walk's stamp and
+  // its steps.
+  std::vector<int8_t> spotAt;
+  std::vector<uint32_t> seen;
+  std::vector<uint16_t> distance;
+  std::vector<int> queue;
+  uint32_t stamp = 0;
   // Per free anchor and spot behind it, the fewest steps that bring a box
   // there to a place with the hero starting at that spot.
   std::vector<uint16_t> boxMoves;

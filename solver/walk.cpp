@@ -20,6 +20,9 @@ WalkBound::WalkBound(const PushModel& model) : model(model), compact(MODEL_CELLS
   rowDone.assign(anchors, 0);
   around.assign(static_cast<size_t>(anchors) * SPOTS * SPOTS, FAR);
   aroundDone.assign(anchors, 0);
+  spotAt.assign(MODEL_CELLS, -1);
+  seen.assign(MODEL_CELLS, 0);
+  distance.assign(MODEL_CELLS, 0);
   MeasureBoxMoves();
 }
 
@@ -36,34 +39,41 @@ const uint16_t* WalkBound::Around(int box) {
   }
   aroundDone[compact[box]] = 1;
   const uint8_t* group = &model.spotGroup[static_cast<size_t>(box) * SPOTS];
-  std::vector<int> queue;
-  std::vector<uint16_t> distance(MODEL_CELLS, FAR);
+  for (int spot = 0; spot < SPOTS; spot++) {
+    spotAt[model.Spot(box, spot)] = static_cast<int8_t>(spot);
+  }
   for (int from = 0; from < SPOTS; from++) {
     if (group[from] == SPOTS) {
       continue;
     }
-    // Only the spots of its own group can be reached; the walk stops once
-    // it has met them all.
-    int left = static_cast<int>(std::count(group, group + SPOTS, group[from]));
-    std::fill(distance.begin(), distance.end(), static_cast<uint16_t>(FAR));
+    // Only the spots of its own group can be reached, and those before it
+    // have measured their way here: the walk stops once it has met the
+    // rest.
+    steps[from * SPOTS + from] = 0;
+    int left = static_cast<int>(std::count(group + from + 1, group + SPOTS, group[from]));
+    stamp++;
     queue.assign(1, model.Spot(box, from));
+    seen[queue[0]] = stamp;
     distance[queue[0]] = 0;
     for (size_t head = 0; head < queue.size() && left > 0; head++) {
       const int at = queue[head];
-      for (int spot = 0; spot < SPOTS; spot++) {
-        if (model.Spot(box, spot) == at && group[spot] == group[from]) {
-          steps[from * SPOTS + spot] = distance[at];
-          left--;
-        }
+      if (spotAt[at] > from && group[spotAt[at]] == group[from]) {
+        steps[from * SPOTS + spotAt[at]] = distance[at];
+        steps[spotAt[at] * SPOTS + from] = distance[at];
+        left--;
       }
       for (int dir = 0; dir < 4; dir++) {
         const int to = at + model.offset[dir];
-        if (model.heroReach[to] && distance[to] == FAR && !Beside(box, to)) {
+        if (model.heroReach[to] && seen[to] != stamp && !Beside(box, to)) {
+          seen[to] = stamp;
           distance[to] = static_cast<uint16_t>(distance[at] + 1);
           queue.push_back(to);
         }
       }
     }
+  }
+  for (int spot = 0; spot < SPOTS; spot++) {
+    spotAt[model.Spot(box, spot)] = -1;
   }
   return steps;
 }
