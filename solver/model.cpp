@@ -156,6 +156,7 @@ void PushModel::MeasureDistances() {
   std::vector<int> queue;  // entries anchor * groups + group, fewest pushes first
   for (size_t p = 0; p < count; p++) {
     queue.clear();
+    dead[places[p]] = 0;  // even where the hero can never get behind a box on it
     for (int group = 0; group < groups; group++) {
       distance[(static_cast<size_t>(places[p]) * groups + group) * count + p] = 0;
       if (group < SPOTS && spotGroup[places[p] * SPOTS + group] == group) {

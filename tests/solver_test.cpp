@@ -78,6 +78,9 @@ TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
        "#.......o.$.@...#.|..................|#...$.o.o.#.....#.|..................|"
        "#.#.#.#.#.#.#.#.#.",
        false, SOLVE_SOLVED, 12, 56},
+      // A box on a place walled in where the hero never reaches it.
+      {"#.#.#.#.#.#.#.#.|................|#.*.#.@.$.o...#.|................|#.#.#.#.#.#.#.#.",
+       false, SOLVE_SOLVED, 2, 2},
       // The hero can only push the box away from its place.
       {"#.#.#.#.#.#.#.|..............|#...$...@.o.#.|..............|#.#.#.#.#.#.#.", false,
        SOLVE_NO_SOLUTION, 0, 0},
