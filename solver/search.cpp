@@ -138,6 +138,7 @@ class Search {
     return keys.capacity() * sizeof(uint16_t) + records.capacity() * sizeof(StateRecord) +
            expandedBoxes.capacity() * sizeof(uint64_t) + table.capacity() * sizeof(uint64_t) +
            verdicts.capacity() * sizeof(uint64_t) + open.Bytes() + bound.Bytes() +
+           (lastExpanded.capacity() + expandedBefore.capacity()) * sizeof(uint32_t) +
            (walkBound ? walkBound->Bytes() : 0);
   }
 
@@ -232,6 +233,8 @@ class Search {
     return pushes < record.pushes || (pushes == record.pushes && moves < record.moves);
   }
   uint32_t DominatedPushers(int box, uint8_t mark, int dir) const;
+  bool Dominated(uint32_t index);
+  void ListExpanded(uint32_t index);
   bool Expand(uint32_t index, uint32_t primary, SearchResult* result);
   void Report(uint32_t bound);
   SearchResult Finish(SearchResult result, uint32_t goal);
@@ -260,6 +263,11 @@ class Search {
   // for little time.
   std::vector<uint64_t> verdicts;
   size_t verdictMask = 0;
+  // Where the hero counts: per slot of a boxes' hash the last state expanded
+  // with those boxes (index + 1; as many slots as verdicts), and per state
+  // the one expanded with the same boxes before it; see Dominated.
+  std::vector<uint32_t> lastExpanded;
+  std::vector<uint32_t> expandedBefore;
   // Hashes of the boxes of the states expanded, sorted; see ShortestPushes.
   std::vector<uint64_t> expandedBoxes;
   OpenList open;
@@ -284,17 +292,28 @@ class Search {
 bool Search::GrowTable() {
   const size_t size = table.empty() ? 1 << 10 : table.size() * 2;
   // The new table and verdicts live beside the old table a moment.
-  const size_t needed = Bytes() - verdicts.capacity() * sizeof(uint64_t) +
-                        (size + size / VERDICT_SHARE) * sizeof(uint64_t);
+  const size_t needed = Bytes() - verdicts.capacity() * sizeof(uint64_t) -
+                        lastExpanded.capacity() * sizeof(uint32_t) +
+                        (size + size / VERDICT_SHARE) * sizeof(uint64_t) +
+                        (mode != SEARCH_PUSHES ? size / VERDICT_SHARE * sizeof(uint32_t) : 0);
   if (needed > memoryBytes) {
     return false;
   }
   peakBytes = std::max(peakBytes, needed);
   std::vector<uint64_t>().swap(verdicts);
+  std::vector<uint32_t>().swap(lastExpanded);
   std::vector<uint64_t> grown(size, 0);
   tableMask = size - 1;
   verdicts.assign(size / VERDICT_SHARE, 0);
   verdictMask = size / VERDICT_SHARE - 1;
+  if (mode != SEARCH_PUSHES) {
+    lastExpanded.assign(size / VERDICT_SHARE, 0);
+    for (uint32_t i = 0; i < records.size(); i++) {
+      if ((records[i].step & CLOSED) != 0) {
+        ListExpanded(i);
+      }
+    }
+  }
   for (size_t i = 0; i < records.size(); i++) {
     const uint64_t hash = Hash(&keys[i * stride], stride);
     size_t slot = hash & tableMask;
@@ -555,6 +574,42 @@ uint32_t Search::DominatedPushers(int box, uint8_t mark, int dir) const {
   return left;
 }
 
+// Links state `index`, expanded, to the last state expanded with the same
+// boxes, and makes it the last.
+void Search::ListExpanded(uint32_t index) {
+  const uint16_t* key = &keys[index * static_cast<size_t>(stride)];
+  uint32_t& last = lastExpanded[Hash(key, boxCount) & (lastExpanded.size() - 1)];
+  const bool same = last != 0 && std::equal(key, key + boxCount, &keys[(last - 1) * stride]);
+  if (expandedBefore.size() <= index) {
+    expandedBefore.resize(records.capacity());
+  }
+  expandedBefore[index] = same ? last : 0;
+  last = index + 1;
+}
+
+// Where the hero counts, a state need not be expanded when another with the
+// same boxes was expanded before with no more pushes and at most as many
+// moves less as the hero's walk from there to here: every push made from
+// here it could make too, as cheaply, and did. (One left unexpanded can
+// stand for another, as the walks add up.) Call it after the walk from the
+// state's hero, which it reads.
+bool Search::Dominated(uint32_t index) {
+  const uint16_t* key = &keys[index * static_cast<size_t>(stride)];
+  const uint32_t last = lastExpanded[Hash(key, boxCount) & (lastExpanded.size() - 1)];
+  if (last != 0 && std::equal(key, key + boxCount, &keys[(last - 1) * stride])) {
+    for (uint32_t other = last; other != 0; other = expandedBefore[other - 1]) {
+      const StateRecord& before = records[other - 1];
+      const int hero = keys[(other - 1) * static_cast<size_t>(stride) + boxCount];
+      if (parentSeen[hero] == parentStamp && before.pushes <= records[index].pushes &&
+          before.moves + distance[hero] <= records[index].moves) {
+        return true;
+      }
+    }
+  }
+  ListExpanded(index);
+  return false;
+}
+
 // Expands one state. Returns false when the search must stop: a limit was
 // reached, or a goal found while generating (then `result` holds it).
 //
@@ -574,6 +629,12 @@ bool Search::Expand(uint32_t index, uint32_t primary, SearchResult* result) {
   }
   parentStamp++;
   Walk(hero, childBoxes.data(), parentSeen, parentStamp, exact);
+  if (exact && Dominated(index)) {
+    for (int i = 0; i < boxCount; i++) {
+      PushModel::CoverBody(&cover, childBoxes[i], 0);
+    }
+    return true;
+  }
   const bool fenced = corrals && corrals->Restrict(cover, childBoxes.data(), boxCount, hero,
                                                    parentSeen, parentStamp, &corralBoxes);
 

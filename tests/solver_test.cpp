@@ -78,6 +78,14 @@ TEST(SolverTest, SolvesSmallLevelsWithTheFewestPushesAndMoves) {
        "#.......o.$.@...#.|..................|#...$.o.o.#.....#.|..................|"
        "#.#.#.#.#.#.#.#.#.",
        false, SOLVE_SOLVED, 12, 56},
+      // A generated room whose fewest moves come out 43 when a state is
+      // passed over for one with the same boxes whose hero is shut off
+      // from its own.
+      {"#.#.#.#.#.#.#.#.#.#.|....................|#.o.o...#.........#.|"
+       "....................|#.....$.........#.#.|....................|"
+       "#.....$.......$.+.#.|....................|#.......#...*...#.#.|"
+       "....................|#.#.#.#.#.#.#.#.#.#.",
+       false, SOLVE_SOLVED, 18, 41},
       // A box on a place walled in where the hero never reaches it.
       {"#.#.#.#.#.#.#.#.|................|#.*.#.@.$.o...#.|................|#.#.#.#.#.#.#.#.",
        false, SOLVE_SOLVED, 2, 2},
