@@ -1,6 +1,5 @@
 // deadlock.cpp: lower bound and deadlock tests of the push search.
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "solver/search.h"
@@ -98,9 +97,7 @@ int LowerBound::Group(int box, int hero) {
       for (int head = 0; head < tail; head++) {
         for (int dir = 0; dir < 4; dir++) {
           const int to = queue[head] + model.offset[dir];
-          const int across = std::abs(to / MODEL_WIDTH - box / MODEL_WIDTH);
-          const int along = std::abs(to % MODEL_WIDTH - box % MODEL_WIDTH);
-          if (model.heroReach[to] && row[to] == SPOTS && (across > 1 || along > 1)) {
+          if (model.heroReach[to] && row[to] == SPOTS && !PushModel::Overlap(box, to)) {
             row[to] = static_cast<uint8_t>(spot);
             queue[tail++] = static_cast<uint16_t>(to);
           }

@@ -92,8 +92,6 @@ void PushModel::GroupSpots() {
   }
   spotGroup.assign(static_cast<size_t>(MODEL_CELLS) * SPOTS, SPOTS);
   std::vector<uint32_t> seen(MODEL_CELLS, 0);
-  // Per anchor the box (+ 1) whose body its body meets, marked for each box.
-  std::vector<uint32_t> blocked(MODEL_CELLS, 0);
   std::vector<int8_t> spotAt(MODEL_CELLS, -1);
   uint32_t stamp = 0;
   for (int box = 0; box < MODEL_CELLS; box++) {
@@ -106,11 +104,6 @@ void PushModel::GroupSpots() {
       if (heroReach[Spot(box, spot)]) {
         spotAt[Spot(box, spot)] = static_cast<int8_t>(spot);
         left++;
-      }
-    }
-    for (int row = -1; row <= 1; row++) {
-      for (int column = -1; column <= 1; column++) {
-        blocked[box + row * MODEL_WIDTH + column] = static_cast<uint32_t>(box + 1);
       }
     }
     // The walk from the lowest spot not yet grouped stops once every spot
@@ -132,7 +125,7 @@ void PushModel::GroupSpots() {
         }
         for (int dir = 0; dir < 4; dir++) {
           const int to = at + offset[dir];
-          if (heroReach[to] && seen[to] != stamp && blocked[to] != static_cast<uint32_t>(box + 1)) {
+          if (heroReach[to] && seen[to] != stamp && !Overlap(box, to)) {
             seen[to] = stamp;
             queue[tail++] = static_cast<uint16_t>(to);
           }

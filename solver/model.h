@@ -62,6 +62,12 @@ class PushModel {
     return cover.box[anchor] | cover.box[anchor + 1] | cover.box[anchor + MODEL_WIDTH] |
            cover.box[anchor + MODEL_WIDTH + 1];
   }
+  // True when the bodies anchored at `a` and `b` share a cell.
+  static bool Overlap(int a, int b) {
+    const int rows = a / MODEL_WIDTH - b / MODEL_WIDTH;
+    const int columns = a % MODEL_WIDTH - b % MODEL_WIDTH;
+    return rows >= -1 && rows <= 1 && columns >= -1 && columns <= 1;
+  }
   // True when the body anchored at `anchor` overlaps no box but `mark`.
   static bool BodyClearBut(const Cover& cover, int anchor, uint8_t mark) {
     const uint8_t* cells = &cover.box[anchor];

@@ -98,8 +98,6 @@ class WalkBound {
   }
 
  private:
-  // True when a hero anchored at `anchor` would overlap the box at `box`.
-  static bool Beside(int box, int anchor);
   // The steps between the spots behind a box at `box` with walls and the box
   // in the way, SPOTS x SPOTS, measured the first time they are asked for.
   const uint16_t* Around(int box);

@@ -26,12 +26,6 @@ WalkBound::WalkBound(const PushModel& model) : model(model), compact(MODEL_CELLS
   MeasureBoxMoves();
 }
 
-bool WalkBound::Beside(int box, int anchor) {
-  const int across = anchor / MODEL_WIDTH - box / MODEL_WIDTH;
-  const int along = anchor % MODEL_WIDTH - box % MODEL_WIDTH;
-  return across >= -1 && across <= 1 && along >= -1 && along <= 1;
-}
-
 const uint16_t* WalkBound::Around(int box) {
   uint16_t* steps = &around[static_cast<size_t>(compact[box]) * SPOTS * SPOTS];
   if (aroundDone[compact[box]]) {
@@ -64,7 +58,7 @@ const uint16_t* WalkBound::Around(int box) {
       }
       for (int dir = 0; dir < 4; dir++) {
         const int to = at + model.offset[dir];
-        if (model.heroReach[to] && seen[to] != stamp && !Beside(box, to)) {
+        if (model.heroReach[to] && seen[to] != stamp && !PushModel::Overlap(box, to)) {
           seen[to] = stamp;
           distance[to] = static_cast<uint16_t>(distance[at] + 1);
           queue.push_back(to);
@@ -153,7 +147,7 @@ const uint16_t* WalkBound::Row(int box) {
       }
       for (int dir = 0; dir < 4; dir++) {
         const int to = at + model.offset[dir];
-        if (model.heroReach[to] && row[compact[to]] > cost + 1 && !Beside(box, to)) {
+        if (model.heroReach[to] && row[compact[to]] > cost + 1 && !PushModel::Overlap(box, to)) {
           row[compact[to]] = static_cast<uint16_t>(cost + 1);
           if (cost + 1 >= buckets.size()) {
             buckets.resize(cost + 2);
