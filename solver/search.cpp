@@ -190,7 +190,8 @@ class Search {
   // the hero's exact anchor `lower` gets the child's bound.
   bool MakeChild(int i, int dir, int stepped, uint32_t pushes, uint32_t* lower);
   // The group of spots behind the child's box at `box` (LowerBound::Group)
-  // for the hero at `stepped` after it pushed the box now at `moved`.
+  // for the hero at `stepped` after it pushed the box now at `moved` (-1 at
+  // the start, where parentSeen holds the hero's own area).
   int HeroGroup(int box, int moved, int stepped);
   // Offers the child in `childKey` reached by the push of `pusher` in `dir`
   // from state `index`: stores it, or a shorter path to it, and opens it.
@@ -735,7 +736,7 @@ SearchResult Search::Run() {
   }
   std::sort(start.begin(), start.end());
   for (int i = 0; i < boxCount; i++) {
-    childGroups[i] = static_cast<uint8_t>(bound.Group(start[i], model.hero));
+    childGroups[i] = static_cast<uint8_t>(HeroGroup(start[i], -1, model.hero));
   }
   const int lower = bound.Pushes(start.data(), childGroups.data());
   start.push_back(static_cast<uint16_t>(mode == SEARCH_PUSHES ? corner : model.hero));
